@@ -1,0 +1,33 @@
+#include <QApplication>
+#include <QMessageBox>
+
+#include "core/Startup.h"
+#include "core/ui/Database_login.h"
+#include "platform/ui/QtMessageService.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    r78::ui::QtMessageService messages;
+    r78::SharedState state;
+    state.DriveC = R78_DRIVE_C;
+    state.Messages = &messages;
+
+    try {
+        r78::StartUp(state, r78::SystemClock());
+    } catch (const std::exception& e) {
+        messages.OkBox(e.what());
+        return 1;
+    }
+
+    QWidget* packet = nullptr;
+    auto* login = new r78::Database_login(state, [&] {
+        // Stands in for the control screen until it is built.
+        packet = new QWidget;
+        packet->setAttribute(Qt::WA_DeleteOnClose);
+        packet->setWindowTitle("Data Entry TQS 78th Round");
+        packet->resize(800, 600);
+        packet->show();
+    });
+    login->show();
+    return app.exec();
+}

@@ -1,0 +1,68 @@
+#pragma once
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The layout of every database file: master database, blank FSU template and the
+// FSU files copied from it. Declared once here; the template, the width checks and
+// the statements that list columns are all derived from it.
+namespace r78::layout {
+
+enum class ColType { Text, Number };
+
+struct Column {
+    std::string name;
+    int width = 0;  // largest number of characters; 0: no limit
+    ColType type = ColType::Text;
+};
+
+struct Table {
+    std::string name;
+    std::vector<Column> columns;
+};
+
+// Length of a user id as stored in valid_user and stamped as creby and delby.
+constexpr int kUserIdWidth = 10;
+// "yymmdd"
+constexpr int kDateWidth = 6;
+
+// One of the 21 block tables, numbered like the block screen that enters it.
+struct BlockTable {
+    int index;                   // 1..21
+    std::string name;            // "S211L04"
+    std::string screen;          // "orcl_211d"
+    int firstSnapshot;           // position (1-based) of the first listed column that has an O-twin
+    std::vector<Column> listed;  // in their binding order: the grids address them by position
+    std::vector<Column> extras;  // counts and marks that follow creby and credate
+
+    // Listed columns, creby, credate, the extras, then the O-columns.
+    std::vector<Column> AllColumns() const;
+    // The entered columns whose value the freeze copies into an O-column.
+    std::vector<Column> SnapshotSources() const;
+    // Every block table but the listing's block 6 part B keeps deleted rows.
+    bool HasArchive() const { return name != "S000L03"; }
+    std::string ArchiveName() const { return name + "_del"; }
+    Table AsTable() const { return {name, AllColumns()}; }
+    // The block table's columns, then deldate and delby.
+    Table ArchiveTable() const;
+};
+
+constexpr int kBlockTableCount = 21;
+
+// The block tables in index order: BlockTables()[i - 1] has index i.
+const std::vector<BlockTable>& BlockTables();
+const BlockTable& BlockTableAt(int index);  // 1..21; throws out_of_range otherwise
+// Table names are compared without regard to case; nullptr when not a block table.
+const BlockTable* FindBlockTable(std::string_view name);
+
+// valid_user, samplelist, nic78, nco78.
+std::vector<Table> MasterTables();
+// samplelist with its status columns, the 21 block tables, the 20 archive
+// tables and val_error.
+std::vector<Table> FsuTables();
+// The columns of the master samplelist (the FSU file's samplelist adds status columns).
+std::vector<Column> SampleListColumns();
+
+std::string CreateTableSql(const Table& table);
+
+}  // namespace r78::layout

@@ -1,0 +1,198 @@
+#include "platform/db/Connection.h"
+
+#include <sqlite3.h>
+
+#include <system_error>
+
+namespace r78::db {
+
+namespace {
+
+// Long enough for the loader's own connection and a grid's connection to the
+// same file to wait for each other's short writes instead of failing.
+constexpr int kBusyTimeoutMs = 10000;
+
+class Statement {
+public:
+    Statement(sqlite3* db, std::string_view sql, const Connection& conn) : db_(db) {
+        const char* tail = nullptr;
+        if (sqlite3_prepare_v2(db, sql.data(), static_cast<int>(sql.size()), &stmt_, &tail) != SQLITE_OK)
+            throw DbError(Message(conn, sql));
+    }
+    ~Statement() { sqlite3_finalize(stmt_); }
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    void Bind(const Params& params, const Connection& conn, std::string_view sql) {
+        int expected = sqlite3_bind_parameter_count(stmt_);
+        if (expected != static_cast<int>(params.size()))
+            throw DbError("Statement expects " + std::to_string(expected) + " values but was given " +
+                          std::to_string(params.size()) + ": " + std::string(sql));
+        for (int i = 0; i < expected; ++i) {
+            const auto& v = params[i].Get();
+            int rc = SQLITE_OK;
+            if (std::holds_alternative<std::monostate>(v))
+                rc = sqlite3_bind_null(stmt_, i + 1);
+            else if (auto* s = std::get_if<std::string>(&v))
+                rc = sqlite3_bind_text(stmt_, i + 1, s->data(), static_cast<int>(s->size()), SQLITE_TRANSIENT);
+            else if (auto* n = std::get_if<long long>(&v))
+                rc = sqlite3_bind_int64(stmt_, i + 1, *n);
+            else
+                rc = sqlite3_bind_double(stmt_, i + 1, std::get<double>(v));
+            if (rc != SQLITE_OK) throw DbError(Message(conn, sql));
+        }
+    }
+
+    sqlite3_stmt* get() const { return stmt_; }
+
+    std::string Message(const Connection& conn, std::string_view sql) const {
+        return std::string(sqlite3_errmsg(db_)) + " (" + conn.Path().string() + "; statement: " +
+               std::string(sql) + ")";
+    }
+
+private:
+    sqlite3* db_;
+    sqlite3_stmt* stmt_ = nullptr;
+};
+
+Value ReadColumn(sqlite3_stmt* stmt, int i) {
+    switch (sqlite3_column_type(stmt, i)) {
+    case SQLITE_NULL:
+        return Value::Null();
+    case SQLITE_INTEGER:
+        return Value(std::to_string(sqlite3_column_int64(stmt, i)));
+    case SQLITE_FLOAT:
+        return Value(NumberText(sqlite3_column_double(stmt, i)));
+    default: {
+        auto* p = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
+        return Value(std::string(p ? p : "", static_cast<size_t>(sqlite3_column_bytes(stmt, i))));
+    }
+    }
+}
+
+}  // namespace
+
+Connection::Connection(std::filesystem::path path, sqlite3* db) : path_(std::move(path)), db_(db) {}
+
+Connection::~Connection() { Close(); }
+
+void Connection::Close() {
+    if (db_) {
+        sqlite3_close_v2(db_);
+        db_ = nullptr;
+    }
+}
+
+std::unique_ptr<Connection> Connection::Open(const std::filesystem::path& file, Mode mode) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(file, ec))
+        throw DbError("Could not find file '" + file.string() + "'.");
+    sqlite3* db = nullptr;
+    int flags = (mode == Mode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_FULLMUTEX;
+    int rc = sqlite3_open_v2(file.c_str(), &db, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        std::string msg = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+        sqlite3_close_v2(db);
+        throw DbError("Cannot open database '" + file.string() + "': " + msg);
+    }
+    std::unique_ptr<Connection> conn(new Connection(file, db));
+    sqlite3_busy_timeout(db, kBusyTimeoutMs);
+    sqlite3_extended_result_codes(db, 1);
+    // Reading the schema proves the file is a database now rather than at the
+    // first statement an operator's action runs.
+    try {
+        conn->Query("select count(*) from sqlite_master");
+    } catch (const DbError& e) {
+        throw DbError("Cannot open database '" + file.string() + "': " + sqlite3_errmsg(db));
+    }
+    return conn;
+}
+
+std::unique_ptr<Connection> Connection::CreateNew(const std::filesystem::path& file) {
+    std::error_code ec;
+    if (std::filesystem::exists(file, ec)) throw DbError("File already exists: '" + file.string() + "'");
+    sqlite3* db = nullptr;
+    int rc = sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    if (rc != SQLITE_OK) {
+        std::string msg = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+        sqlite3_close_v2(db);
+        throw DbError("Cannot create database '" + file.string() + "': " + msg);
+    }
+    sqlite3_busy_timeout(db, kBusyTimeoutMs);
+    return std::unique_ptr<Connection>(new Connection(file, db));
+}
+
+void Connection::Fail(std::string_view what) const {
+    throw DbError(std::string(what) + ": " + (db_ ? sqlite3_errmsg(db_) : "connection is closed") + " (" +
+                  path_.string() + ")");
+}
+
+long long Connection::Execute(std::string_view sql, const Params& params) {
+    if (!db_) Fail("Operation is not allowed when the object is closed");
+    Statement st(db_, sql, *this);
+    st.Bind(params, *this, sql);
+    int rc;
+    while ((rc = sqlite3_step(st.get())) == SQLITE_ROW) {
+    }
+    if (rc != SQLITE_DONE) throw DbError(st.Message(*this, sql));
+    return sqlite3_changes64(db_);
+}
+
+Recordset Connection::Query(std::string_view sql, const Params& params) {
+    if (!db_) Fail("Operation is not allowed when the object is closed");
+    Statement st(db_, sql, *this);
+    st.Bind(params, *this, sql);
+    int n = sqlite3_column_count(st.get());
+    std::vector<std::string> names;
+    for (int i = 0; i < n; ++i) names.emplace_back(sqlite3_column_name(st.get(), i));
+    std::vector<std::vector<Value>> rows;
+    int rc;
+    while ((rc = sqlite3_step(st.get())) == SQLITE_ROW) {
+        std::vector<Value> row;
+        row.reserve(n);
+        for (int i = 0; i < n; ++i) row.push_back(ReadColumn(st.get(), i));
+        rows.push_back(std::move(row));
+    }
+    if (rc != SQLITE_DONE) throw DbError(st.Message(*this, sql));
+    return Recordset(std::move(names), std::move(rows));
+}
+
+void Connection::ExecuteScript(std::string_view sql) {
+    if (!db_) Fail("Operation is not allowed when the object is closed");
+    char* err = nullptr;
+    std::string text(sql);
+    if (sqlite3_exec(db_, text.c_str(), nullptr, nullptr, &err) != SQLITE_OK) {
+        std::string msg = err ? err : "unknown error";
+        sqlite3_free(err);
+        throw DbError(msg + " (" + path_.string() + ")");
+    }
+}
+
+// IMMEDIATE takes the write lock at the start, so a transaction waits (within the
+// busy timeout) for another writer instead of failing half-way through.
+void Connection::BeginTrans() { Execute("BEGIN IMMEDIATE"); }
+void Connection::CommitTrans() { Execute("COMMIT"); }
+void Connection::RollbackTrans() {
+    if (InTransaction()) Execute("ROLLBACK");
+}
+bool Connection::InTransaction() const { return db_ && !sqlite3_get_autocommit(db_); }
+
+Transaction::Transaction(Connection& conn) : conn_(conn) { conn_.BeginTrans(); }
+
+Transaction::~Transaction() {
+    if (!done_) {
+        try {
+            conn_.RollbackTrans();
+        } catch (...) {
+            // Nothing more can be done in a destructor; SQLite rolls back an open
+            // transaction when the connection closes.
+        }
+    }
+}
+
+void Transaction::Commit() {
+    conn_.CommitTrans();
+    done_ = true;
+}
+
+}  // namespace r78::db

@@ -1,0 +1,76 @@
+#include "platform/ui/Controls.h"
+
+#include <QKeyEvent>
+#include <QPointer>
+
+#include "platform/ui/Keys.h"
+
+namespace r78::ui {
+
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {}
+
+void TextBox::keyPressEvent(QKeyEvent* event) {
+    QPointer<TextBox> self(this);
+    if (onKeyDown) {
+        int code = KeyCodeOf(*event);
+        if (code != 0) {
+            onKeyDown(code, event->modifiers());
+            // The handler may have closed the screen that holds this box.
+            if (!self) return;
+            if (code == 0) {
+                event->accept();
+                return;
+            }
+        }
+    }
+    const QString typed = event->text();
+    if (typed.size() == 1 && typed[0].isPrint()) {
+        if (onKeyPress) {
+            int ascii = typed[0].unicode();
+            onKeyPress(ascii);
+            if (!self) return;
+            if (ascii == 0) {
+                event->accept();
+                return;
+            }
+            if (ascii != typed[0].unicode()) {
+                if (typingLimit_ <= 0 || text().size() - selectedText().size() < typingLimit_)
+                    insert(QString(QChar(ascii)));
+                event->accept();
+                return;
+            }
+        }
+        if (typingLimit_ > 0 && text().size() - selectedText().size() >= typingLimit_) {
+            event->accept();
+            return;
+        }
+    }
+    // Enter is the screens' own key: it never reaches a default button.
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void TextBox::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    if (onGotFocus) onGotFocus();
+}
+
+CommandButton::CommandButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
+    setAutoDefault(false);
+    setDefault(false);
+}
+
+void CommandButton::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+        event->accept();
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+}  // namespace r78::ui

@@ -1,0 +1,43 @@
+#pragma once
+#include <QLineEdit>
+#include <QPushButton>
+#include <functional>
+
+namespace r78::ui {
+
+// A text box with the screens' three events: key down (with the key code; the
+// handler may swallow the key by setting it to 0), key press (with the typed
+// character; setting it to 0 refuses it) and got focus.
+class TextBox : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TextBox(QWidget* parent = nullptr);
+
+    std::function<void(int& keyCode, Qt::KeyboardModifiers shift)> onKeyDown;
+    std::function<void(int& keyAscii)> onKeyPress;
+    std::function<void()> onGotFocus;
+
+    // Limits what the operator may type without cutting text set by code.
+    void SetTypingLimit(int maxChars) { typingLimit_ = maxChars; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    int typingLimit_ = 0;
+};
+
+// A command button that Enter presses while it has the focus, as operators are
+// used to ("Enter, Enter" at the end of the login). It is never a default
+// button: Enter in a text box does not press it.
+class CommandButton : public QPushButton {
+    Q_OBJECT
+public:
+    explicit CommandButton(const QString& caption, QWidget* parent = nullptr);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+}  // namespace r78::ui

@@ -1,0 +1,35 @@
+#pragma once
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "platform/ui/MessageService.h"
+
+namespace r78::test {
+
+// Records every message and answers the questions from a script, so that a
+// screen test never waits for a box nobody will close.
+class ScriptedMessages : public ui::MessageService {
+public:
+    struct Shown {
+        std::string kind;  // "error", "ok" or "question"
+        std::string text;
+        bool operator==(const Shown&) const = default;
+    };
+
+    void ErrorBox(const std::string& text) override;
+    void OkBox(const std::string& text) override;
+    bool YesNo(const std::string& text) override;
+
+    // Answers to the next questions, in order. A question with no answer left
+    // fails the test and is answered No.
+    void Answer(bool yes) { answers_.push_back(yes); }
+
+    std::vector<Shown> shown;
+    std::vector<std::string> Texts() const;
+
+private:
+    std::deque<bool> answers_;
+};
+
+}  // namespace r78::test
