@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "control/ui/packet.h"
 #include "core/Startup.h"
 #include "core/ui/Database_login.h"
 #include "platform/ui/QtMessageService.h"
@@ -19,15 +20,7 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    QWidget* packet = nullptr;
-    auto* login = new r78::Database_login(state, [&] {
-        // Stands in for the control screen until it is built.
-        packet = new QWidget;
-        packet->setAttribute(Qt::WA_DeleteOnClose);
-        packet->setWindowTitle("Data Entry TQS 78th Round");
-        packet->resize(800, 600);
-        packet->show();
-    });
+    auto* login = new r78::Database_login(state, [&state] { (new r78::packet(state))->show(); });
     login->show();
     return app.exec();
 }

@@ -129,7 +129,7 @@ std::vector<Table> FsuTables() {
     tables.push_back({"val_error",
                       {Text("fsuno", 5), Number("srlno"), Text("seg", 3), Text("sss", 1), Text("ssu", 2),
                        Text("blk", 0), Text("item", 0), Text("col", 0), Text("msg1", 0), Text("msg2", 0),
-                       Text("msgtype", 4), Text("schno", 1), Text("visit", 0)}});
+                       Text("msgtype", 4), Text("schno", 2), Text("visit", 0)}});
     return tables;
 }
 

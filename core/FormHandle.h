@@ -14,3 +14,26 @@ public:
 };
 
 }  // namespace r78
+
+#include <string>
+
+namespace r78 {
+
+// What the shared procedures reach of the control screen, which stays loaded,
+// hidden, while a block screen or the validation screen is in front.
+class ControlScreenHandle : public FormHandle {
+public:
+    // The texts of the SSS and SHHNO boxes: the household the counts concern.
+    virtual std::string SssBoxText() const = 0;
+    virtual std::string ShhnoBoxText() const = 0;
+    // "SCH 0.0 ENTERED?" and the households entered per schedule, from the listing's block 1.
+    virtual void ShowListingSummary(const std::string& entered, const std::string& cnt211,
+                                    const std::string& cnt051) = 0;
+    // The count label of schedule type 1 or 2.
+    virtual void ShowHhCount(int schType, const std::string& caption) = 0;
+    // Shown again after another screen closes: the "Go to Block:" box has the
+    // focus with its whole text selected.
+    virtual void ReturnToGoToBlock() = 0;
+};
+
+}  // namespace r78

@@ -81,6 +81,7 @@ struct SharedState {
     std::array<std::string, 9> SchTypeNames{};
     int BlockFormCount = 0;
     std::array<FormHandle*, 23> FormTable{};
+    ControlScreenHandle* Packet = nullptr;  // the control screen, also FormTable[0]
     int CurFormIndex = 0;
     double ValBlockNo = 0;
     bool GridEventsOn = false;

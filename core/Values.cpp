@@ -91,6 +91,8 @@ bool InCodeList(std::string_view value, std::string_view codeList) {
     return false;
 }
 
+bool IsNumeric(std::string_view text) { return ParseNumber(text).has_value(); }
+
 long ToLong(std::string_view text) { return ParseLong(text).value_or(0); }
 
 long ToLong2(std::string_view text) { return ToLong(text); }

@@ -17,6 +17,9 @@ bool IsAllDigits(std::string_view text);
 // numbers, so "01..09,x" accepts "7" and "007". A list without its "x" accepts nothing.
 bool InCodeList(std::string_view value, std::string_view codeList);
 
+// The text is a number as the conversions below read it (blanks around allowed).
+bool IsNumeric(std::string_view text);
+
 // The number of a text: 0 for a blank text, and for a text that is not a number
 // or does not fit. Blanks around the number are allowed; "." is the decimal
 // point; ToLong and ToByte round a fraction to the nearest whole number, a half

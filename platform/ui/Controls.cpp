@@ -1,6 +1,8 @@
 #include "platform/ui/Controls.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QPointer>
 
 #include "platform/ui/Keys.h"
@@ -8,6 +10,26 @@
 namespace r78::ui {
 
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {}
+
+// Tab normally moves the focus before a box sees it; a box with a key-down
+// handler gets to act on it first, and the focus moves on only when the handler
+// left it here.
+bool TextBox::event(QEvent* event) {
+    if (event->type() == QEvent::KeyPress && onKeyDown) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier) {
+            QPointer<TextBox> self(this);
+            int code = kKeyTab;
+            onKeyDown(code, key->modifiers());
+            if (!self) return true;
+            if (code == 0 || !hasFocus()) {
+                event->accept();
+                return true;
+            }
+        }
+    }
+    return QLineEdit::event(event);
+}
 
 void TextBox::keyPressEvent(QKeyEvent* event) {
     QPointer<TextBox> self(this);
@@ -71,6 +93,13 @@ void CommandButton::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QPushButton::keyPressEvent(event);
+}
+
+void PlaceForm(QWidget* form, int leftTwips, int topTwips, int widthTwips, int heightTwips) {
+    QSize size(TwipsToPixels(widthTwips), TwipsToPixels(heightTwips));
+    if (auto* screen = QGuiApplication::primaryScreen()) size = size.boundedTo(screen->availableSize());
+    form->move(TwipsToPixels(leftTwips), TwipsToPixels(topTwips));
+    form->resize(size);
 }
 
 }  // namespace r78::ui

@@ -20,7 +20,11 @@ public:
     // Limits what the operator may type without cutting text set by code.
     void SetTypingLimit(int maxChars) { typingLimit_ = maxChars; }
 
+    // Selects the whole text, as the screens do when a box gets the focus.
+    void SelectAll() { setSelection(0, static_cast<int>(text().size())); }
+
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
 
@@ -39,5 +43,9 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
+
+// Places a screen at a position and size given in twips, kept within the
+// available screen area.
+void PlaceForm(QWidget* form, int leftTwips, int topTwips, int widthTwips, int heightTwips);
 
 }  // namespace r78::ui

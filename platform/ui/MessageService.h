@@ -14,6 +14,8 @@ public:
     virtual void ErrorBox(const std::string& text) = 0;
     // The text in a box with an OK button, without beeps.
     virtual void OkBox(const std::string& text) = 0;
+    // One beep, no box: a key the screen will not take.
+    virtual void Beep() = 0;
     // A question with Yes and No buttons, Yes the default; true for Yes.
     virtual bool YesNo(const std::string& text) = 0;
 };

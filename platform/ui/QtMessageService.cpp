@@ -29,6 +29,8 @@ void QtMessageService::ErrorBox(const std::string& text) {
 
 void QtMessageService::OkBox(const std::string& text) { ShowOk(text); }
 
+void QtMessageService::Beep() { QApplication::beep(); }
+
 bool QtMessageService::YesNo(const std::string& text) {
     QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), QString::fromStdString(text),
                     QMessageBox::Yes | QMessageBox::No, Front());

@@ -11,6 +11,7 @@ public:
     void ErrorBox(const std::string& text) override;
     void OkBox(const std::string& text) override;
     bool YesNo(const std::string& text) override;
+    void Beep() override;
 };
 
 }  // namespace r78::ui

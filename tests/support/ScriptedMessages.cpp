@@ -8,6 +8,8 @@ void ScriptedMessages::ErrorBox(const std::string& text) { shown.push_back({"err
 
 void ScriptedMessages::OkBox(const std::string& text) { shown.push_back({"ok", text}); }
 
+void ScriptedMessages::Beep() { shown.push_back({"beep", ""}); }
+
 bool ScriptedMessages::YesNo(const std::string& text) {
     shown.push_back({"question", text});
     if (answers_.empty()) {

@@ -12,7 +12,7 @@ namespace r78::test {
 class ScriptedMessages : public ui::MessageService {
 public:
     struct Shown {
-        std::string kind;  // "error", "ok" or "question"
+        std::string kind;  // "error", "ok", "question" or "beep"
         std::string text;
         bool operator==(const Shown&) const = default;
     };
@@ -20,6 +20,7 @@ public:
     void ErrorBox(const std::string& text) override;
     void OkBox(const std::string& text) override;
     bool YesNo(const std::string& text) override;
+    void Beep() override;
 
     // Answers to the next questions, in order. A question with no answer left
     // fails the test and is answered No.

@@ -1,0 +1,32 @@
+#include "control/IdChange.h"
+
+#include "core/Values.h"
+
+namespace r78 {
+
+std::string HouseholdTableName(int schType, int level) {
+    return std::string(schType == 1 ? "s211l0" : "s051l0") + std::to_string(level);
+}
+
+bool HouseholdIdInUse(SharedState& s, int schType, const std::string& sss, const std::string& ssu) {
+    for (int level = 1; level <= 9; ++level) {
+        s.WorkRs = s.FsuConn->Query("select count(*) as cnt from " + HouseholdTableName(schType, level) +
+                                        " where fsuno = ? and sss = ? and SSU = ?",
+                                    {s.CurFsuNo, sss, ssu});
+        if (ToLong(s.WorkRs.Field("cnt").Text()) > 0) return true;
+    }
+    return false;
+}
+
+bool ChangeHouseholdId(SharedState& s, int schType, const std::string& newSss, const std::string& newSsu) {
+    db::Transaction tx(*s.FsuConn);
+    if (HouseholdIdInUse(s, schType, newSss, newSsu)) return false;
+    for (int level = 1; level <= 9; ++level)
+        s.FsuConn->Execute("Update " + HouseholdTableName(schType, level) +
+                               " set sss = ?, ssu = ? where fsuno = ? and sss = ? and SSU = ?",
+                           {newSss, newSsu, s.CurFsuNo, s.CurSss, s.CurSsu});
+    tx.Commit();
+    return true;
+}
+
+}  // namespace r78

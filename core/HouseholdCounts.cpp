@@ -1,0 +1,74 @@
+#include "core/HouseholdCounts.h"
+
+#include "core/Values.h"
+
+namespace r78 {
+
+namespace {
+
+bool IsHouseholdSchedule(int schType) { return schType == 1 || schType == 2; }
+
+// Fills one per-stratum count from the rows of a "group by sss" query.
+void FillBySss(SharedState& s, std::array<int, 7>& bySss, const char* countField) {
+    for (auto& n : bySss) n = 0;
+    for (s.WorkRs.MoveFirst(); !s.WorkRs.Eof(); s.WorkRs.MoveNext()) {
+        const long sss = ToLong2(s.WorkRs.Field("sss").Text());
+        if (sss >= 1 && sss <= s.MaxSss) bySss[sss] = static_cast<int>(ToLong2(s.WorkRs.Field(countField).Text()));
+    }
+}
+
+}  // namespace
+
+void CountSurveyedBySss(SharedState& s, int t) {
+    if (!IsHouseholdSchedule(t)) return;
+    const std::string table = t == 1 ? "S211L01" : "S051L01";
+    s.WorkRs = s.FsuConn->Query(
+        "select SSS,count(*) as asurvd from " + table + " where fsuno = ? and (svc= '1' or svc = '2' ) group by sss",
+        {s.CurFsuNo});
+    s.SssFull[t].fill(0);
+    FillBySss(s, s.AsurvdBySss[t], "ASURVD");
+    s.WorkRs = s.FsuConn->Query(
+        "select SSS,count(*) as acasualty from " + table + " where fsuno = ? and (svc = '3' ) group by  sss",
+        {s.CurFsuNo});
+    FillBySss(s, s.AcasualtyBySss[t], "ACASUALTY");
+}
+
+void UpdateHhCounts(SharedState& s, int t) {
+    if (!IsHouseholdSchedule(t) || !s.FsuConn || !s.Packet) return;
+    CountSurveyedBySss(s, t);
+    const std::string table = t == 1 ? "S211L01" : "S051L01";
+    const std::string block6 = t == 1 ? "S000L02" : "S000L03";
+    const std::string sssText = s.Packet->SssBoxText();
+    const std::string ssuText = s.Packet->ShhnoBoxText();
+
+    s.HhExists = 0;
+    s.WorkRs = s.FsuConn->Query(
+        "select count(*) as cnt from " + table + " where fsuno = ? And SSS =  ? and SSU= ?",
+        {s.CurFsuNo, sssText, ssuText});
+    if (ToLong(s.WorkRs.Field("cnt").Text()) > 0) s.HhExists = 1;
+
+    // A stratum is full when its entered households match the listing's total
+    // exactly; more or fewer leave room.
+    int count = 0;
+    for (int k = 1; k <= s.MaxSss; ++k) {
+        if (s.AsurvdBySss[t][k] + s.AcasualtyBySss[t][k] == s.TsurvdBySss[t][k] + s.CasualtyBySss[t][k])
+            s.SssFull[t][k] = 1;
+        count += s.AsurvdBySss[t][k] + s.AcasualtyBySss[t][k];
+    }
+    s.HhCountBySch[t] = count;
+
+    const char* cntColumn = t == 1 ? "CNT211" : "CNT051";
+    const long sss = ToLong2(sssText);
+    db::Transaction tx(*s.FsuConn);
+    // Only surveyed households count towards the stratum's ASURVD, not casualties.
+    if (sss >= 1 && sss <= s.MaxSss)
+        s.FsuConn->Execute("Update " + block6 + " set  ASURVD  = ? where fsuno = ? And SSS =  ?",
+                           {s.AsurvdBySss[t][sss], s.CurFsuNo, sssText});
+    s.FsuConn->Execute(std::string("Update S000L01 set  ") + cntColumn + "  = ? where fsuno = ?", {count, s.CurFsuNo});
+    s.FsuConn->Execute(std::string("Update samplelist set  ") + cntColumn + "  = ? where fsuno = ?",
+                       {count, s.CurFsuNo});
+    tx.Commit();
+    s.Packet->ShowHhCount(t, " " + std::to_string(count));
+}
+
+}  // namespace r78
