@@ -120,22 +120,20 @@ long DayNumber(int /*mode*/, std::string_view ddmmyy) {
     return days + dd;
 }
 
+bool IsSpecialArea(std::string_view sector, std::string_view stateRegion, std::string_view district) {
+    if (ToLong(sector) != 1) return false;
+    const long state = ToLong(stateRegion.substr(0, 2));
+    const long dist = ToLong(district);
+    if (state == 2 || state == 11 || state == 35) return true;
+    if (state == 5) return dist != 5 && dist != 11 && dist != 12 && dist != 13;
+    if (state == 1) return dist == 3 || dist == 4 || dist == 5 || dist == 6 || (dist >= 16 && dist <= 20);
+    if (state == 32) return dist == 9;
+    return false;
+}
+
 int SubDivisionCount(std::string_view sector, std::string_view stateRegion, std::string_view district,
                      std::string_view population) {
-    const long state = ToLong(stateRegion.substr(0, 2));
-    const long sec = ToLong(sector);
-    const long dist = ToLong(district);
-    bool special = false;
-    if (sec == 1) {
-        if (state == 2 || state == 11 || state == 35)
-            special = true;
-        else if (state == 5)
-            special = dist != 5 && dist != 11 && dist != 12 && dist != 13;
-        else if (state == 1)
-            special = dist == 3 || dist == 4 || dist == 5 || dist == 6 || (dist >= 16 && dist <= 20);
-        else if (state == 32)
-            special = dist == 9;
-    }
+    const bool special = IsSpecialArea(sector, stateRegion, district);
     const long first = special ? 900 : 1800;
     const long second = special ? 1200 : 2400;
     const long step = special ? 600 : 1200;

@@ -37,6 +37,10 @@ void ErrBeep(ui::MessageService& messages, const std::string& message);
 // so 29 February 2020 is a date and 31 December 2020 is 7301. mode is not used.
 long DayNumber(int mode, std::string_view ddmmyy);
 
+// Hilly and remote rural areas (by sector, the state in the first two characters
+// of stateRegion, and district), where the listing divides at lower populations.
+bool IsSpecialArea(std::string_view sector, std::string_view stateRegion, std::string_view district);
+
 // Number of sub-divisions the listing requires of an FSU for its population; 0
 // when the population is empty. Hilly and remote areas divide at lower figures.
 int SubDivisionCount(std::string_view sector, std::string_view stateRegion, std::string_view district,

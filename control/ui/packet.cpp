@@ -14,6 +14,11 @@
 #include "control/HouseholdSearch.h"
 #include "control/ui/idchange.h"
 #include "core/Navigation.h"
+#include "validation/Freeze.h"
+#include "validation/HouseholdRun.h"
+#include "validation/ValidationRun.h"
+#include "validation/checks_000.h"
+#include "validation/ui/vform.h"
 #include "core/Startup.h"
 #include "core/Text.h"
 #include "core/Values.h"
@@ -225,7 +230,9 @@ packet::packet(SharedState& state, QWidget* parent) : QWidget(parent), s_(state)
     connect(CmdFind, &QPushButton::clicked, this, &packet::CmdFind_Click);
     connect(ShowHhld, &QPushButton::clicked, this, &packet::ShowHhld_Click);
     connect(EndShow, &QPushButton::clicked, this, &packet::EndShow_Click);
-    connect(CmdExit, &QPushButton::clicked, this, [this] { close(); });
+    connect(Cmdval, &QPushButton::clicked, this, &packet::Cmdval_Click);
+    connect(CmdExit, &QPushButton::clicked, this, &packet::CmdExit_Click);
+    connect(CmdUpload, &QPushButton::clicked, this, &packet::CmdUpload_Click);
     // The list's data source reports through a question box whose answer is not used.
     DataGridP->onError = [this](const std::string& description) { s_.Messages->YesNo(description); };
 }
@@ -638,6 +645,116 @@ void packet::SetHhGridColumns() {
 }
 
 void packet::EndShow_Click() { DataGridP->hide(); }
+
+// --- Validate, entry complete and freeze -----------------------------------------
+
+void packet::Cmdval_Click() {
+    if (!FsuRegistered()) {
+        ErrBeep("FSU NO not yet registered");
+        return;
+    }
+    hide();
+    (new vform(s_))->show();
+}
+
+void packet::CmdExit_Click() {
+    try {
+        if (!FsuRegistered()) {
+            ErrBeep("FSU NO not yet registered. Exiting..");
+        } else if (StatusCount(s_, "entsts") == 0 &&
+                   s_.Messages->YesNo("Data Entry of all the schedules completed?")) {
+            ValidationRun run(s_, ValidationRun::Kind::Listing);
+            ValSch000(s_);
+            if (run.CriticalRows() >= 1)
+                ErrBeep("Coverage Error in sch 0.0 remains. Data entry of all schedules is not complete.");
+            else if (MarkEntryComplete(s_))
+                ErrBeep("entry status updated");
+            else
+                s_.Messages->OkBox("The FSU's sample-list row was not found: entry status not updated");
+        }
+    } catch (const std::exception& e) {
+        s_.Messages->OkBox(std::string("The entry status could not be updated.\n\n") + e.what());
+    }
+    close();
+}
+
+void packet::ShowErrorList(const QString& schedule, const std::string& sql, const QString& caption) {
+    hide();
+    auto* screen = new vform(s_);
+    screen->ListErrors(schedule, sql, caption);
+    screen->show();
+}
+
+void packet::CmdUpload_Click() {
+    try {
+        Freeze();
+    } catch (const std::exception& e) {
+        s_.Messages->OkBox(std::string("The FSU could not be frozen; nothing of the freeze was kept.\n\n") + e.what());
+    }
+}
+
+void packet::Freeze() {
+    if (!FsuRegistered()) {
+        ErrBeep("FSU NO not yet registered");
+        return;
+    }
+    if (StatusCount(s_, "loadsts") >= 1) {
+        s_.Messages->OkBox("Data alrady frozen");
+        return;
+    }
+    if (StatusCount(s_, "vrfsts") == 0 &&
+        !s_.Messages->YesNo("Data not verified. once frozen data for this FSU can not be verified\nfreeze the data any way?"))
+        return;
+    if (StatusCount(s_, "entsts") == 0) {
+        if (!s_.Messages->YesNo("Data Entry of all the schedules completed?")) {
+            s_.Messages->OkBox("Data not frozen");
+            return;
+        }
+        ValidationRun run(s_, ValidationRun::Kind::Listing);
+        ValSch000(s_);
+        if (run.CriticalRows() >= 1) {
+            ErrBeep("Coverage Error in sch 0.0 remains. Data entry of all schedules is not complete. Data not frozen");
+            return;
+        }
+        if (!MarkEntryComplete(s_)) {
+            s_.Messages->OkBox("The FSU's sample-list row was not found: data not frozen");
+            return;
+        }
+    }
+    {
+        ValidationRun run(s_, ValidationRun::Kind::Listing);
+        ValSch000(s_);
+        if (run.CriticalRows() >= 1) {
+            ErrBeep("Critical Coverage Error remains. Unable to freeze the data");
+            ShowErrorList("0.0",
+                          "Select blk,item,col,msg1,msg2,msgtype,visit from val_error where fsuno= ? order by blk,item,col",
+                          "List of Error Messages detected by Data Validation Checks Sch 0.0");
+            return;
+        }
+    }
+    for (int t : {1, 2}) {
+        ValidationRun run(s_, ValidationRun::Kind::Households, false);
+        CheckAllHouseholds(s_, run, t);
+        if (run.CriticalRows() >= 1) {
+            ErrBeep(t == 1 ? "Critical Error remains in sch 21.1. Unable to upload the data"
+                           : "Critical Error remains in sch 5.1. Unable to upload the data");
+            ShowErrorList(t == 1 ? "21.1" : "5.1", kHouseholdErrorsSql,
+                          t == 1 ? "List of Error Messages detected by Data Validation Checks Sch 21.1"
+                                 : "List of Error Messages detected by Data Validation Checks Sch 5.1");
+            return;
+        }
+    }
+    if (!FreezeFsu(s_)) {
+        s_.Messages->OkBox("The FSU's sample-list row was not found: data not frozen");
+        return;
+    }
+    ErrBeep("data frozen");
+    s_.ValRunAll = false;
+    s_.ValRunSch0 = false;
+    Text1->clear();
+    Text4->clear();
+    Text5->clear();
+}
 
 // --- Unload ---------------------------------------------------------------------
 

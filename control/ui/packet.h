@@ -64,6 +64,9 @@ public:
     void ShowHhld_Click();
     void EndShow_Click();
     void SetHhGridColumns();
+    void Cmdval_Click();
+    void CmdExit_Click();
+    void CmdUpload_Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -77,6 +80,10 @@ private:
     void ErrBeep(const std::string& message);
     // Lists the households of a query in the grid under the caption.
     void ShowHouseholds(const std::string& sql, const db::Params& params, const QString& caption);
+    // The freeze, step by step; a database failure throws and nothing of it is kept.
+    void Freeze();
+    // Hides this screen and lists a run's errors on the validation screen.
+    void ShowErrorList(const QString& schedule, const std::string& sql, const QString& caption);
     // Hides this screen and shows another in front.
     void HandOver(FormHandle& screen);
 

@@ -104,12 +104,13 @@ TEST_F(StartUpTest, NcoCodesLoadTheSameWay) {
 
 TEST_F(StartUpTest, DemoMasterGivesBothLists) {
     StartUp(s, clock);
-    EXPECT_EQ(s.NicList[1], "01111");
+    // The demo lists keep their codes in the form the block-4 checks look up: "A" and the code.
+    EXPECT_EQ(s.NicList[1], "A01111");
     EXPECT_NE(s.NicList[20], "");
     EXPECT_EQ(s.NicList[21], "");
-    EXPECT_EQ(s.NcoList[1], "1110");
-    EXPECT_NE(s.NcoList[16], "");
-    EXPECT_EQ(s.NcoList[17], "");
+    EXPECT_EQ(s.NcoList[1], "A111");
+    EXPECT_NE(s.NcoList[28], "");
+    EXPECT_EQ(s.NcoList[29], "");
 }
 
 struct CodeCase {

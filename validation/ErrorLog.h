@@ -1,0 +1,44 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+#include "core/SharedState.h"
+
+// The error log of a validation run and the record-table procedures with which
+// the checks look up, sum and count the values of the loaded block.
+namespace r78 {
+
+// A number in its plain decimal form: "12", "4.1", "-3".
+std::string NumText(double n);
+// A number with the position of its sign kept: " 12", " 4.1", "-3". Block texts,
+// item numbers and counts in messages are written so ("B 4.1").
+std::string SignText(double n);
+
+// The most rows a run numbers; later rows repeat this serial number.
+constexpr long kMaxErrorSerial = 399;
+
+// Writes one row of val_error for the FSU under check, with the run's next serial
+// number and the severity in force. A whole-FSU household run also writes the
+// household's segment, SSS and SSU. Every critical row is counted, also past the cap.
+void LogValError(SharedState& s, const std::string& blk, const std::string& item, const std::string& col,
+                 const std::string& msg1, const std::string& msg2);
+
+// The value of valCol in the first row whose keyCol holds keyVal and whose
+// valCol is not empty; 0 when there is none.
+double TableValue(const SharedState& s, int keyCol, long keyVal, int valCol);
+// 1 when some row's keyCol holds keyVal, else 0.
+int TableHasKey(const SharedState& s, int keyCol, long keyVal);
+
+// Signed code lists: "1,2,1003" means codes 1 and 2 less code 3 (above 1000 is minus).
+double SumItemList(const SharedState& s, int keyCol, int valCol, int n, std::string_view codes);
+int CountItemList(const SharedState& s, int keyCol, int n, std::string_view codes);
+// For each listed column, the total rows must equal the sum of the item rows;
+// each column that differs gives one row. Returns the rows written.
+int CheckSubTotal(SharedState& s, const std::string& blk, int keyCol, int nCols, std::string_view cols, int nItems,
+                  std::string_view items, int nTotals, std::string_view totals);
+
+// The code, as an exact text, is in the NIC (NCO) list between the two indexes.
+bool InNicList(const SharedState& s, const std::string& code, int from, int to);
+bool InNcoList(const SharedState& s, const std::string& code, int from, int to);
+
+}  // namespace r78
