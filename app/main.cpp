@@ -4,7 +4,9 @@
 #include "control/ui/packet.h"
 #include "core/Startup.h"
 #include "core/ui/Database_login.h"
+#include "listing/orcl_000a.h"
 #include "platform/ui/QtMessageService.h"
+#include "screens/LazyForm.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -19,6 +21,9 @@ int main(int argc, char** argv) {
         messages.OkBox(e.what());
         return 1;
     }
+    // The block screens, made when shown.
+    r78::LazyForm<r78::orcl_000a> orcl_000a(state);
+    state.FormTable[1] = &orcl_000a;
 
     auto* login = new r78::Database_login(state, [&state] { (new r78::packet(state))->show(); });
     login->show();

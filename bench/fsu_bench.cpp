@@ -98,7 +98,8 @@ void FillFsu(db::Connection& conn) {
     InsertRow(conn, layout::BlockTableAt(1), {{"DPC", "101"}, {"FSUNO", kFsu}, {"SVC", "1"}}, 1);
     for (int t : {2, 3})
         for (int sss : {1, 2, 3, 4, 5, 9}) {
-            const int n = sss == 9 ? kStrata * kHouseholdsPerStratum : kHouseholdsPerStratum;
+            // The total row's figures are kept within their two-digit columns.
+            const int n = sss == 9 ? 99 : kHouseholdsPerStratum;
             InsertRow(conn, layout::BlockTableAt(t),
                       {{"DPC", "101"}, {"FSUNO", kFsu}, {"SSS", std::to_string(sss)}, {"CAPH", std::to_string(n * 3)},
                        {"SELH", std::to_string(n)}, {"TSURVD", std::to_string(n)}, {"SURVD", std::to_string(n)},

@@ -1,0 +1,275 @@
+#include "listing/orcl_000a.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "core/Text.h"
+#include "core/Values.h"
+#include "listing/ListingRecord.h"
+#include "validation/checks_000.h"
+
+namespace r78 {
+
+namespace {
+
+SingleRecordParams Params() {
+    SingleRecordParams params;
+    params.index = 1;
+    params.kind = RecordKind::FsuBlock1;
+    params.blockNo = 1;
+    params.blockName = "1";
+    params.noRecordsMessage = "Block contains no records";
+    params.digitMessage = "numeric entry please ";
+    params.blockCheck = [](SharedState& s, int) { ValBlk000_1(s); };
+    return params;
+}
+
+// Any code of 1 to 7 may be saved; only a listing surveyed (1) or substituted
+// and surveyed (4) goes on to block 6.
+SurveyCodeGates Gates() {
+    SurveyCodeGates gates;
+    gates.box = 17;
+    gates.saveCodes = {"1", "2", "3", "4", "5", "6", "7"};
+    gates.saveMessage = "survey code should be 1 or 2 or 3 or 4 or 5 or 6 or 7 for saving the block";
+    gates.moveCodes = {"1", "4"};
+    gates.nextMessage = "survey code should be 1 or 4 for navigating to next block";
+    gates.otherBlockMessage = "survey code should be 1 or 4 for navigating to other block";
+    gates.saveFirstMessage = "Save the block first";
+    return gates;
+}
+
+QLabel* Heading(const QString& text, QWidget* parent, double scale) {
+    auto* label = new QLabel(text, parent);
+    QFont f = label->font();
+    f.setBold(true);
+    f.setPointSizeF(f.pointSizeF() * scale);
+    label->setFont(f);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+}  // namespace
+
+orcl_000a::orcl_000a(SharedState& state) : IdentificationBlockScreen(state, Params(), Gates()) {
+    setObjectName("orcl_000a");
+
+    auto* headings = new QVBoxLayout;
+    headings->setSpacing(2);
+    headings->addWidget(Heading("LISTING SCHEDULE", this, 1.4));
+    headings->addWidget(Heading("SCHEDULE 0.0", this, 1.15));
+
+    auto* block1 = new QGroupBox("Block - 1. Identification of Sample village\\block  (Level - 01)", this);
+    auto* grid1 = new QGridLayout(block1);
+    grid1->setVerticalSpacing(4);
+    grid1->setHorizontalSpacing(10);
+    const char* items1[][2] = {
+        {"1.", "FSU Serial No"},
+        {"2.", "Round No"},
+        {"3.", "Schedule No."},
+        {"4.", "Sample"},
+        {"5.", "Sector"},
+        {"6.", "TQS-Region"},
+        {"7.", "District"},
+        {"8.", "Stratum No"},
+        {"9.", "Sub-Stratum"},
+        {"10.", "Sub-Round"},
+        {"11.", "KVO Sub-Reg"},
+        {"12.", "Frame code"},
+        {"13.", "Frame population/ hhd"},
+        {"14.", "Present population"},
+        {"15.", "No.of SU(D)"},
+        {"16.", "Approx. population of SU"},
+        {"17.", "No. of sub-divisions of SU(D1)"},
+        {"18.", "Survey Code"},
+        {"19.", "Reason Subs."},
+    };
+    for (int box = 0; box <= 18; ++box) AddItem(grid1, box, 0, items1[box][0], items1[box][1], box);
+    grid1->setColumnStretch(3, 1);
+    grid1->setRowStretch(19, 1);
+
+    auto* block2 = new QGroupBox("  Block - 2. Particulars of Field Operation   ( Level - 01)", this);
+    auto* grid2 = new QGridLayout(block2);
+    grid2->setVerticalSpacing(6);
+    grid2->setHorizontalSpacing(10);
+    auto label = [this](const QString& text) { return new QLabel(text, this); };
+    auto place = [&](int box, int row, int column) {
+        Text1[box]->setFixedWidth(BoxPixels(box));
+        grid2->addWidget(Text1[box], row, column, Qt::AlignLeft);
+    };
+    grid2->addWidget(label("Col. 3"), 0, 2);
+    grid2->addWidget(label("Col. 4"), 0, 3);
+    grid2->addWidget(label(" Employee code"), 1, 0, 1, 2);
+    grid2->addWidget(label("1 (a) (ii)"), 2, 1);
+    place(19, 2, 2);
+    place(20, 2, 3);
+    grid2->addWidget(label("1 (b) (ii)"), 3, 1);
+    place(21, 3, 2);
+    grid2->addWidget(label("2(i)."), 4, 0);
+    grid2->addWidget(label(" Date of survey (ddmmyy)"), 4, 1);
+    place(22, 4, 2);
+    grid2->addWidget(label("2(v)."), 5, 0);
+    grid2->addWidget(label("Date of despatch (ddmmyy)"), 5, 1);
+    place(23, 5, 2);
+    grid2->addWidget(label("4."), 6, 0);
+    grid2->addWidget(label("Canvass time  (in hours)"), 6, 1);
+    place(24, 6, 2);
+    grid2->addWidget(label("  5. Remarks"), 7, 0, 1, 2);
+    grid2->addWidget(label("(i) in blk 7/8"), 8, 1);
+    place(25, 8, 2);
+    place(26, 8, 3);
+    grid2->addWidget(label("(ii) elsewhere"), 9, 1);
+    place(27, 9, 2);
+    place(28, 9, 3);
+    grid2->setColumnStretch(4, 1);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(block2);
+    right->addWidget(DataGrid, 1);
+    right->addStretch();
+    auto* body = new QHBoxLayout;
+    body->addWidget(block1, 2);
+    body->addLayout(right, 3);
+    Compose(headings, body);
+
+    Form_Load();
+}
+
+void orcl_000a::Prefill(bool afterDelete) {
+    const std::string values[] = {s_.CurFsuNo,
+                                  s_.FsuRound,
+                                  "000",
+                                  s_.FsuSample,
+                                  s_.FsuSector,
+                                  s_.FsuStateRegion,
+                                  s_.FsuDistrict,
+                                  s_.FsuStratum,
+                                  s_.FsuSubStratum,
+                                  s_.FsuSubRound,
+                                  afterDelete ? "" : "0000",
+                                  s_.FsuFc,
+                                  s_.FsuFpop};
+    for (int box = 0; box <= 12; ++box) SetBox(box, values[box]);
+    SetBox(14, s_.FsuSu);
+}
+
+bool orcl_000a::SpecialArea() const { return IsSpecialArea(Box(4), Box(5), Box(6)); }
+
+// The approximate population of the SU (box 15) must reach the figure at which
+// an SU is divided: 900 in a special area, 1800 elsewhere.
+bool orcl_000a::PopulationRule(const std::string& below900, const std::string& below1800) {
+    const long pop = ToLong(Box(15));
+    const bool special = SpecialArea();
+    if (special && pop < 900) {
+        ErrBeep(below900);
+        return false;
+    }
+    if (!special && pop < 1800) {
+        ErrBeep(below1800);
+        return false;
+    }
+    return true;
+}
+
+bool orcl_000a::BoxRule(int box) {
+    const std::string t = Box(box);
+    switch (box) {
+        case 15:
+            return t.empty() ||
+                   PopulationRule("to be entered only when approximate present population of the SU>=900 ",
+                                  "to be entered only when approximate present population of the SU>=1800 ");
+        case 16: {
+            if (Box(15).empty()) {
+                SetBox(16, "000");
+                return true;
+            }
+            bool passed = true;
+            const int n = SubDivisionCount(s_.FsuSector, s_.FsuStateRegion, s_.FsuDistrict, Box(15));
+            if (ToLong2(t) != n) {
+                ErrBeep("Sub-division as per formula Should be " + std::to_string(n));
+                passed = false;
+            }
+            const std::string trimmed = text::Trim(t);
+            if (trimmed.size() <= 1)
+                SetBox(16, "00" + trimmed);
+            else if (trimmed.size() == 2)
+                SetBox(16, "0" + trimmed);
+            if (!PopulationRule("Sub-division to be formed only when approximate population>900 ",
+                                "Sub-division to be formed only when approximate population>1800 "))
+                passed = false;
+            return passed;
+        }
+        case 17:
+            if (IsAllDigits(t) && ToLong(t) >= 1 && ToLong(t) <= 7) return true;
+            ErrBeep("survey code 1 to 7  please");
+            return false;
+        case 18:
+            if (t.empty()) return true;
+            if (!InCodeList(Box(17), "4..7,x")) {
+                ErrBeep("reason for substitution should be only when survey code is any of 4 to 7 ");
+                return false;
+            }
+            if (!InCodeList(t, "1..3,9,x")) {
+                ErrBeep("reason for substitution should be 1 to 3 or 9 ");
+                return false;
+            }
+            return true;
+        case 19:
+        case 20:
+        case 21:
+            if (t.empty() || (IsAllDigits(t) && t.size() == 4)) return true;
+            ErrBeep("Investigator Code should be 4 digited ");
+            return false;
+        case 22: {
+            if (t.empty()) return true;
+            const long d = DayNumber(index_, t);
+            if (d == 0) {
+                ErrBeep("Invalid Date");
+                return false;
+            }
+            if (d > DayNumber(index_, "311220") || d < DayNumber(index_, "010120")) {
+                ErrBeep("Date beyond survey period");
+                return false;
+            }
+            return true;
+        }
+        case 23: {
+            if (t.empty()) return true;
+            const long d = DayNumber(index_, t);
+            if (d == 0) {
+                ErrBeep("Invalid Date");
+                return false;
+            }
+            if (d < DayNumber(index_, Box(22)) || d < DayNumber(index_, "010120")) {
+                ErrBeep("Date of despatch is earlier than date of survey");
+                return false;
+            }
+            return true;
+        }
+        case 25:
+        case 26:
+        case 27:
+        case 28:
+            if (t.empty() || InCodeList(t, "1,2,x")) return true;
+            ErrBeep("remark code should be 1 or 2");
+            return false;
+        default:
+            return true;
+    }
+}
+
+void orcl_000a::RecordSaved(bool inserted) {
+    IdentificationBlockScreen::RecordSaved(inserted);
+    s_.FsuSro = Box(10);
+    if (!inserted) return;
+    try {
+        StampSampleList(s_);
+    } catch (const std::exception& e) {
+        Report("Block 1 is saved, but the sample list could not be marked with its first save.", e);
+    }
+}
+
+void orcl_000a::DeleteRecord() { DeleteFsu(s_); }
+
+}  // namespace r78

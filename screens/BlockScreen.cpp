@@ -1,0 +1,185 @@
+#include "screens/BlockScreen.h"
+
+#include <QCloseEvent>
+#include <QTimer>
+
+#include "core/Loader.h"
+#include "core/Navigation.h"
+#include "core/Text.h"
+#include "core/Values.h"
+#include "platform/ui/Keys.h"
+#include "validation/ErrorLog.h"
+#include "validation/ValidationRun.h"
+
+namespace r78 {
+
+void FormatBlockErrorGrid(ui::BoundGrid& grid, int curFormIndex) {
+    struct Setting {
+        const char* field;
+        QString caption;
+        int width;
+    };
+    const bool block6 = curFormIndex == 2 || curFormIndex == 3;
+    const Setting settings[] = {
+        {"BLK", "Block\nNo", 800},
+        {"ITEM", block6 ? "SSS\nNo" : "Item\nNo", 1100},
+        {"COL", "Col\nNo", 600},
+        {"MSG1", "  Description of Error", 5500},
+        {"MSG2", "  Additional Message", 4000},
+        {"MSGTYPE", "Error\nType", 800},
+    };
+    for (int c = 0; c < grid.ColumnCount(); ++c) {
+        const std::string field = text::ToUpper(grid.DataField(c));
+        bool shown = false;
+        for (const auto& setting : settings) {
+            if (field != setting.field) continue;
+            grid.SetColumnCaption(c, setting.caption);
+            grid.SetColumnWidthTwips(c, setting.width);
+            shown = true;
+        }
+        grid.SetColumnVisible(c, shown);
+    }
+    grid.SetCurrentColumn(1);
+    grid.SetRecordCaption(QString::fromStdString("Record " + SignText(grid.CurrentRow() + 1) + "/" +
+                                                 std::to_string(grid.RecordCount())));
+}
+
+BlockScreen::BlockScreen(SharedState& s, int index) : QWidget(nullptr), s_(s), index_(index) {
+    s_.CurFormIndex = index;
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle("Data Entry TQS 78th Round");
+
+    Lbusercode = new QLabel(this);
+    Lbusercode->setObjectName("Lbusercode");
+    Text3 = new ui::TextBox(this);
+    Text3->setObjectName("Text3");
+    Text3->setFixedWidth(70);
+    Label30 = new QLabel("&Go to Blk", this);
+    Label30->setBuddy(Text3);
+    DataGrid = new ui::BoundGrid(this);
+    DataGrid->setObjectName("DataGrid");
+    DataGrid->hide();
+    DataGrid->onError = [this](const std::string& description) { s_.Messages->OkBox(description); };
+
+    Text3->onKeyDown = [this](int& key, Qt::KeyboardModifiers) { Guard([&] { Text3_KeyDown(key); }); };
+}
+
+void BlockScreen::ErrBeep(const std::string& message) { r78::ErrBeep(*s_.Messages, message); }
+
+void BlockScreen::Report(const std::string& what, const std::exception& e) {
+    s_.Messages->OkBox(what + "\n\n" + e.what());
+}
+
+void BlockScreen::Guard(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const std::exception& e) {
+        s_.Messages->OkBox(e.what());
+    }
+}
+
+void BlockScreen::Unload() {
+    if (unloaded_) return;
+    unloaded_ = true;
+    close();
+}
+
+void BlockScreen::closeEvent(QCloseEvent* event) {
+    if (unloaded_) {
+        event->accept();
+        return;
+    }
+    // Closed from its title bar: packet is hidden behind it, so the screen
+    // leaves by its own way back, after this event is over.
+    event->ignore();
+    QTimer::singleShot(0, this, [this] { Guard([this] { CloseRequested(); }); });
+}
+
+bool BlockScreen::Available(int index) const {
+    if (index == 0) return s_.Packet != nullptr;
+    return index > 0 && index < static_cast<int>(s_.FormTable.size()) && s_.FormTable[index] != nullptr;
+}
+
+bool BlockScreen::ShowScreen(int index) {
+    if (!Available(index)) {
+        s_.Messages->Beep();
+        return false;
+    }
+    // Hidden first and closed last, so that there is always a window in front
+    // and the program does not take the closing for its end.
+    hide();
+    if (index == 0)
+        s_.Packet->ReturnToGoToBlock();
+    else
+        s_.FormTable[index]->Show();
+    Unload();
+    return true;
+}
+
+bool BlockScreen::MoveOn(int index) {
+    if (!Available(index)) {
+        s_.Messages->Beep();
+        return false;
+    }
+    s_.CurFormIndex = index;
+    return ShowScreen(index);
+}
+
+void BlockScreen::ReturnToPacket() { ShowScreen(0); }
+
+void BlockScreen::Text3_KeyDown(int& keyCode) {
+    if (keyCode != ui::kKeyReturn && keyCode != ui::kKeyDown) return;
+    keyCode = 0;
+    BeforeGoTo();
+    const std::string typed = Text3->text().toStdString();
+    if (typed.empty()) {
+        Text3->setFocus();
+        return;
+    }
+    // The box takes any character; a text that is no number names no block.
+    if (!IsNumeric(typed)) {
+        s_.Messages->Beep();
+        Text3->setFocus();
+        Text3->SelectAll();
+        return;
+    }
+    const int target = BlockFormIndex(s_.CurSchType, ToDouble(typed));
+    if (target == s_.CurFormIndex) {
+        Text3->setFocus();
+        return;
+    }
+    if (!GoToGate(target)) return;
+    if (!ShowScreen(target)) {
+        Text3->setFocus();
+        Text3->SelectAll();
+    }
+}
+
+void BlockScreen::RunBlockCheck(double blockNo, const std::string& noRecordsMessage,
+                                const BlockCheck& check) {
+    s_.ValBlockNo = blockNo;
+    ValidationRun run(s_, ValidationRun::Kind::AsIs, false);
+    const int rows = LoadTableData(s_, s_.CurFormIndex);
+    if (rows < 1) {
+        ErrBeep(noRecordsMessage);
+        return;
+    }
+    run.ClearErrorRows();
+    check(s_, rows);
+    ShowErrorList(kBlockLevelCaption);
+}
+
+void BlockScreen::RunHouseholdCheck(const HouseholdCheck& check) {
+    ValidationRun run(s_, ValidationRun::Kind::AsIs);
+    check(s_);
+    ShowErrorList(kHouseholdLevelCaption);
+}
+
+void BlockScreen::ShowErrorList(const QString& caption) {
+    if (!DataGrid->SetRecordSource(*s_.FsuConn, kBlockErrorsSql, {s_.CurFsuNo})) return;
+    DataGrid->show();
+    FormatBlockErrorGrid(*DataGrid, s_.CurFormIndex);
+    DataGrid->SetCaption(caption);
+}
+
+}  // namespace r78

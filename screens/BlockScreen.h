@@ -1,0 +1,98 @@
+#pragma once
+#include <QLabel>
+#include <QWidget>
+#include <functional>
+#include <string>
+
+#include "core/SharedState.h"
+#include "platform/ui/BoundGrid.h"
+#include "platform/ui/Controls.h"
+
+namespace r78 {
+
+// A block's own check: it reads the rows just loaded into the record table
+// (their number given) and writes the error rows of what it finds.
+using BlockCheck = std::function<void(SharedState&, int rowCount)>;
+// The check of a whole household of a detailed schedule.
+using HouseholdCheck = std::function<void(SharedState&)>;
+
+// The statement whose rows every block screen's error list shows.
+inline constexpr const char* kBlockErrorsSql =
+    "Select blk,item,col,msg1,msg2,msgtype from val_error where fsuno= ? order by blk,item,col";
+inline constexpr const char* kBlockLevelCaption =
+    "List of Error Messages detected by Data Validation Checks block level";
+inline constexpr const char* kHouseholdLevelCaption =
+    "List of Error Messages detected by Data Validation Checks Household level";
+
+// Captions, widths and visibility of a block screen's error list, and the
+// record position below it. The item column holds the SSS on the listing's block-6 screens.
+void FormatBlockErrorGrid(ui::BoundGrid& grid, int curFormIndex);
+
+// What every block screen has, single-record and grid alike: its place in the
+// block-screen table, the user label, the go-to box Text3, the ways to another
+// block screen and back to packet, and Validate Block / Validate HH with the
+// error list DataGrid. A screen is made when it is shown and deleted when it is
+// left: its constructor is its load, and sets CurFormIndex before anything else.
+class BlockScreen : public QWidget {
+    Q_OBJECT
+public:
+    int Index() const { return index_; }
+    // False when the load failed: the screen has said why and is not to be shown.
+    bool Loaded() const { return loaded_; }
+    // True once the screen has been left; it is deleted soon after.
+    bool Unloaded() const { return unloaded_; }
+    // Leaves the screen without showing another.
+    void Unload();
+
+    QLabel* Lbusercode;
+    QLabel* Label30;  // "&Go to Blk"
+    ui::TextBox* Text3;
+    ui::BoundGrid* DataGrid;  // with its data control Adodc: the record position below the rows
+
+    // Go to Blk: Enter or Down opens the screen of the typed block number.
+    void Text3_KeyDown(int& keyCode);
+
+protected:
+    BlockScreen(SharedState& s, int index);
+
+    // Guards of the go-to box and of leaving, for the screens that have them.
+    virtual void BeforeGoTo() {}
+    virtual bool GoToGate(int /*target*/) { return true; }
+    // The window's own close button: the screen leaves as its exit button does.
+    virtual void CloseRequested() = 0;
+
+    // Whether a screen stands at the index (0 is packet).
+    bool Available(int index) const;
+    // Hides this screen, shows the other (0: packet, its go-to box ready) and
+    // unloads this one. An index without a screen beeps and changes nothing.
+    bool ShowScreen(int index);
+    // Next and Prev: CurFormIndex becomes the index before the screen is shown.
+    bool MoveOn(int index);
+    void ReturnToPacket();
+
+    // Validate Block: the block's rows are loaded; with none, the message and
+    // nothing else (the FSU's error rows stay). Otherwise the FSU's error rows
+    // are replaced by those of the block check and listed.
+    void RunBlockCheck(double blockNo, const std::string& noRecordsMessage, const BlockCheck& check);
+    // Validate HH: the FSU's error rows are replaced by those of the household check.
+    void RunHouseholdCheck(const HouseholdCheck& check);
+    void ShowErrorList(const QString& caption);
+
+    void ErrBeep(const std::string& message);
+    // Tells the operator what could not be done and why.
+    void Report(const std::string& what, const std::exception& e);
+    // Runs an event handler: whatever the layers below throw is shown, and the
+    // handler ends there.
+    void Guard(const std::function<void()>& handler);
+
+    void closeEvent(QCloseEvent* event) override;
+
+    SharedState& s_;
+    const int index_;
+    bool loaded_ = true;
+
+private:
+    bool unloaded_ = false;
+};
+
+}  // namespace r78

@@ -1,0 +1,56 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "screens/SingleRecordBlockScreen.h"
+
+namespace r78 {
+
+// The survey code's say over a blocks 1-2 screen: which codes may be saved,
+// which may move on to the other blocks, and the messages of each refusal.
+struct SurveyCodeGates {
+    int box = 0;  // the survey-code box
+    std::vector<std::string> saveCodes;
+    std::string saveMessage;
+    std::vector<std::string> moveCodes;
+    std::string nextMessage;        // Next refused by the code
+    std::string otherBlockMessage;  // Go to Blk refused by the code
+    std::string saveFirstMessage;   // Next before the row is saved
+    // Where Next puts the focus after the code refused it: the code's box, or Text3.
+    bool nextRefusalToCodeBox = false;
+};
+
+// Blocks 1 and 2 of a schedule: the identification boxes come pre-filled from
+// the sample list and locked; the survey code gates Save, Next and Go to Blk; and
+// Delete removes the entries of every block of the FSU or household, copied into
+// the archive tables first, in one transaction. Next leads on; there is no Prev.
+//
+// A screen gives, besides what SingleRecordBlockScreen asks for, its gates, its
+// survey-code variable and its delete plan (DeleteRecord).
+class IdentificationBlockScreen : public SingleRecordBlockScreen {
+    Q_OBJECT
+public:
+    void CmdNext_Click() override;
+
+protected:
+    IdentificationBlockScreen(SharedState& s, SingleRecordParams params, SurveyCodeGates gates);
+
+    // Sch0SurveyCode or HhSurveyCode: the code as the gates last took it from its box.
+    virtual std::string& SurveyCode() = 0;
+
+    bool SaveGate() override;
+    bool GoToGate(int target) override;
+    void RecordSaved(bool inserted) override;
+    std::string DeleteQuestion() const override {
+        return "Are you sure that you want to delete the record and records of all other block?";
+    }
+    void DeleteRecord() override = 0;
+
+    const SurveyCodeGates gates_;
+
+private:
+    // Copies the code from its box and tells whether it lets the operator move on.
+    bool CodeMovesOn();
+};
+
+}  // namespace r78

@@ -1,0 +1,120 @@
+#pragma once
+#include <QGridLayout>
+#include <QLabel>
+#include <string>
+#include <vector>
+
+#include "screens/BlockRecord.h"
+#include "screens/BlockScreen.h"
+
+namespace r78 {
+
+// What sets one single-record block screen apart from another, beyond its boxes
+// and rules (which a screen gives by overriding the hooks below).
+struct SingleRecordParams {
+    int index = 0;  // block-screen index: also the table's number and the width row
+    RecordKind kind = RecordKind::HouseholdBlock;
+    double blockNo = 0;     // ValBlockNo of Validate Block
+    std::string blockName;  // "4" in "Save Block-4 before exiting?"
+    std::string noRecordsMessage = "block contains no records";
+    std::string digitMessage = "numeric  entry please ";
+    // False: every character may be typed, and the Enter check is the only guard.
+    bool filterKeys = true;
+    BlockCheck blockCheck;
+    // The check of Validate HH; without one the screen has no such button.
+    HouseholdCheck householdCheck;
+};
+
+// A block screen that edits the one row of the FSU or household in its block
+// table, in the box array Text1: box i holds the i-th column after the key, its
+// typing limited to the column's field width. Enter or Down checks a box and
+// moves to the next enabled one, Up moves back; Save inserts or updates the row
+// in a transaction of its own; Delete removes it. This is the household form
+// (Next Blk and Prev Blk ask to save a new row); IdentificationBlockScreen is
+// the blocks 1-2 form.
+//
+// A screen derives from it, gives its parameters, overrides the hooks it needs, lays
+// out its boxes with Compose and ends its constructor with Form_Load().
+class SingleRecordBlockScreen : public BlockScreen {
+    Q_OBJECT
+public:
+    enum class SaveOutcome { Saved, Refused, Failed };
+
+    std::vector<ui::TextBox*> Text1;
+    ui::CommandButton *CmdSave, *CmdNext, *CmdExit, *Cmdval, *CmdDelete;
+    ui::CommandButton* CmdValHH = nullptr;  // screens with a household check
+    ui::CommandButton* CmdPrev = nullptr;   // household screens but blocks 1-2
+    // The header: Lbfsuno on the listing; lbfsu, lbseg, lbsss, lbssu on the household screens.
+    QLabel* Lbfsuno = nullptr;
+    QLabel *lbfsu = nullptr, *lbseg = nullptr, *lbsss = nullptr, *lbssu = nullptr;
+    QLabel* LabelSegment = nullptr;  // the caption before lbseg
+
+    // Event handlers.
+    void Text1_KeyPress(int box, int& keyAscii);
+    void Text1_KeyDown(int box, int& keyCode);
+    void Text1_GotFocus(int box);
+    SaveOutcome CmdSave_Click();
+    void CmdDelete_Click();
+    virtual void CmdNext_Click();
+    void CmdPrev_Click();
+    void CmdExit_Click();
+    void Cmdval_Click();
+    void CmdValHH_Click();
+
+    int LastBox() const { return static_cast<int>(Text1.size()) - 1; }
+
+protected:
+    SingleRecordBlockScreen(SharedState& s, SingleRecordParams params);
+
+    // Fills the boxes from the stored row, or empties them and pre-fills a new
+    // one; locks, limits and orders the boxes. A failure is told and the screen
+    // is not shown.
+    void Form_Load();
+
+    // Lays the screen out: its headings, the header line, its boxes (with the
+    // error list DataGrid placed where it fits), the buttons and the go-to box.
+    void Compose(QLayout* headings, QLayout* body);
+    // A label and its box in a grid row: "1." "FSU Serial No" [box].
+    void AddItem(QGridLayout* grid, int row, int column, const QString& item, const QString& label, int box);
+    int BoxPixels(int box) const;
+
+    std::string Box(int box) const { return Text1.at(static_cast<size_t>(box))->text().toStdString(); }
+    void SetBox(int box, const std::string& text);
+    void FocusBox(int box);
+    int FirstEnabledBox() const;
+
+    // Hooks.
+    // The shared flag that says whether the row is stored (HasS000L01, HhExists, BlkRecExists).
+    virtual int& ExistsFlag() { return s_.BlkRecExists; }
+    virtual bool Locked(int /*box*/) const { return false; }
+    // A new row's boxes; after a delete the screen may leave some empty.
+    virtual void Prefill(bool /*afterDelete*/) {}
+    // The box's rule on Enter or Down, after the digits check: false keeps the focus there.
+    virtual bool BoxRule(int /*box*/) { return true; }
+    virtual bool DigitChecked(int /*box*/) const { return true; }
+    // A further character a box takes besides the digits.
+    virtual bool MayType(int /*box*/, int /*keyAscii*/) const { return false; }
+    // The boxes whose texts make Exit ask to save a new row.
+    virtual bool AsksOnExit(int /*box*/) const { return true; }
+    virtual bool SaveGate() { return true; }
+    // After the row is committed (flag already set): the screen's follow-up.
+    virtual void RecordSaved(bool /*inserted*/) {}
+    virtual std::string DeleteQuestion() const { return "Are you sure that you want to delete the record ?"; }
+    // Deletes in one transaction of its own; throws when nothing was deleted.
+    virtual void DeleteRecord() { record_.Delete(); }
+    // After the delete is committed, the flag cleared and the boxes filled anew.
+    virtual void RecordDeleted() {}
+    virtual int FocusAfterDelete() const { return FirstEnabledBox(); }
+
+    void CloseRequested() override { CmdExit_Click(); }
+
+    // Next Blk and Prev Blk of the household screens: a new row is not left
+    // blank, and its entries are offered for saving first.
+    void LeaveForNeighbour(int index, const std::string& direction);
+    std::string JoinedBoxes() const;
+
+    const SingleRecordParams params_;
+    const BlockRecord record_;
+};
+
+}  // namespace r78
