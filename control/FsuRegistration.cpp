@@ -37,6 +37,8 @@ void CreateFsuFile(const SharedState& s) {
 
 void OpenFsuDatabase(SharedState& s, const std::string& fsuNo) {
     s.FsuConn.reset();
+    // The loader's connection may still point at the file an earlier registration used.
+    s.LoaderConn.reset();
     s.FsuConn = db::Connection::Open(FsuFilePath(s));
     s.FsuConn->Execute("delete from samplelist  where not (fsuno = ?)", {fsuNo});
 }

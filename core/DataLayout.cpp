@@ -153,3 +153,18 @@ std::string CreateTableSql(const Table& table) {
 }
 
 }  // namespace r78::layout
+
+namespace r78::layout {
+
+std::vector<std::string> FsuIndexSql() {
+    std::vector<std::string> sql;
+    for (const auto& t : kBlockTables) {
+        const bool listing = t.index <= 3;
+        sql.push_back("CREATE INDEX \"ix_" + t.name + "\" ON \"" + t.name + "\" (" +
+                      (listing ? "FSUNO" : "FSUNO, SSS, SSU") + ")");
+    }
+    sql.push_back("CREATE INDEX \"ix_val_error\" ON \"val_error\" (fsuno)");
+    return sql;
+}
+
+}  // namespace r78::layout

@@ -65,4 +65,9 @@ std::vector<Column> SampleListColumns();
 
 std::string CreateTableSql(const Table& table);
 
+// Indexes of the FSU template: every block table by the key its rows are read by
+// (the FSU for the listing, the household for the detailed schedules), so that
+// checking one household reads its own rows and not the whole FSU's.
+std::vector<std::string> FsuIndexSql();
+
 }  // namespace r78::layout

@@ -117,6 +117,7 @@ void MakeBlankTemplate(const std::filesystem::path& file, const std::filesystem:
     MakeAtomically(file, [&](const std::filesystem::path& tmp) {
         auto conn = CreateDatabase(tmp, layout::FsuTables());
         db::Transaction t(*conn);
+        for (const auto& index : layout::FsuIndexSql()) conn->Execute(index);
         InsertRows(*conn, "samplelist", ReadCsv(demoDir / "samplelist.csv"));
         t.Commit();
     });

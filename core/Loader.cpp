@@ -47,8 +47,13 @@ int LoadTableData(SharedState& s, int tableNo) {
         throw std::out_of_range("No block table has number " + std::to_string(tableNo));
     const layout::BlockTable& t = layout::BlockTableAt(tableNo);
 
-    s.LoaderConn.reset();
-    s.LoaderConn = db::Connection::Open(fs::MapPath(s.DriveC, s.DataDir + "\\" + s.FsuFileName));
+    // The loader keeps its own connection to the FSU's file; every load reads the
+    // rows as they now stand on disk, also those another connection just wrote.
+    const auto file = fs::MapPath(s.DriveC, s.DataDir + "\\" + s.FsuFileName);
+    if (!s.LoaderConn || !s.LoaderConn->IsOpen() || s.LoaderConn->Path() != file || !std::filesystem::exists(file)) {
+        s.LoaderConn.reset();
+        s.LoaderConn = db::Connection::Open(file);
+    }
 
     std::string condition = " where fsuno = ?";
     db::Params params{s.CurFsuNo};

@@ -20,8 +20,10 @@ ValidationRun::ValidationRun(SharedState& s, Kind kind, bool clearRows)
     s.ValCritCount = 0;
     s.ValIsCritical = true;
     try {
+        s.FsuConn->BeginTrans();
         if (clearRows) ClearErrorRows();
     } catch (...) {
+        if (s.FsuConn->InTransaction()) s.FsuConn->RollbackTrans();
         s.ValRunAll = savedRunAll_;
         s.ValRunSch0 = savedRunSch0_;
         throw;
@@ -36,6 +38,16 @@ void ValidationRun::ClearErrorRows() {
 }
 
 ValidationRun::~ValidationRun() {
+    try {
+        if (s_.FsuConn && s_.FsuConn->InTransaction()) s_.FsuConn->CommitTrans();
+    } catch (...) {
+        // The rows of the run are lost with the connection's transaction; the
+        // run's own failure, if any, is what the operator is told.
+        try {
+            s_.FsuConn->RollbackTrans();
+        } catch (...) {
+        }
+    }
     s_.CurSss = savedSss_;
     s_.CurSsu = savedSsu_;
     s_.ValRunAll = savedRunAll_;

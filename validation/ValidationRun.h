@@ -4,7 +4,9 @@
 
 namespace r78 {
 
-// One validation run, from its start to its end on every path. Starting it sets
+// One validation run, from its start to its end on every path. The error rows of
+// a run are written in one transaction that the run holds, committed when it
+// ends, also when a check fails half-way (the rows written so far are kept). Starting it sets
 // the run flags for its kind, resets the counters, makes the severity critical
 // and deletes the FSU's earlier error rows in a transaction of their own. Ending
 // it, also when a check fails half-way, puts back the household and the run flags

@@ -98,6 +98,10 @@ std::unique_ptr<Connection> Connection::Open(const std::filesystem::path& file, 
     std::unique_ptr<Connection> conn(new Connection(file, db));
     sqlite3_busy_timeout(db, kBusyTimeoutMs);
     sqlite3_extended_result_codes(db, 1);
+    // A long transaction (the error rows of a validation run) keeps its changes in
+    // memory until it commits instead of spilling them to the file, which would
+    // lock out the loader's own connection reading the same file meanwhile.
+    sqlite3_exec(db, "PRAGMA cache_spill = OFF", nullptr, nullptr, nullptr);
     // Reading the schema proves the file is a database now rather than at the
     // first statement an operator's action runs.
     try {
@@ -177,21 +181,35 @@ void Connection::RollbackTrans() {
 }
 bool Connection::InTransaction() const { return db_ && !sqlite3_get_autocommit(db_); }
 
-Transaction::Transaction(Connection& conn) : conn_(conn) { conn_.BeginTrans(); }
+Transaction::Transaction(Connection& conn) : conn_(conn) {
+    if (conn_.InTransaction()) {
+        savepoint_ = "guard" + std::to_string(++conn_.savepoints_);
+        conn_.Execute("SAVEPOINT " + savepoint_);
+    } else {
+        conn_.BeginTrans();
+    }
+}
 
 Transaction::~Transaction() {
-    if (!done_) {
-        try {
+    if (done_) return;
+    try {
+        if (savepoint_.empty()) {
             conn_.RollbackTrans();
-        } catch (...) {
-            // Nothing more can be done in a destructor; SQLite rolls back an open
-            // transaction when the connection closes.
+        } else {
+            conn_.Execute("ROLLBACK TO " + savepoint_);
+            conn_.Execute("RELEASE " + savepoint_);
         }
+    } catch (...) {
+        // Nothing more can be done in a destructor; SQLite rolls back an open
+        // transaction when the connection closes.
     }
 }
 
 void Transaction::Commit() {
-    conn_.CommitTrans();
+    if (savepoint_.empty())
+        conn_.CommitTrans();
+    else
+        conn_.Execute("RELEASE " + savepoint_);
     done_ = true;
 }
 

@@ -80,10 +80,14 @@ private:
 
     std::filesystem::path path_;
     sqlite3* db_ = nullptr;
+    int savepoints_ = 0;
+    friend class Transaction;
 };
 
 // Rolls back unless committed: every write of more than one statement runs in
-// one of these, so either all of it reaches the file or none of it does.
+// one of these, so either all of it reaches the file or none of it does. Inside
+// a transaction already open on the connection it becomes a savepoint of it, so
+// guarded pieces nest.
 class Transaction {
 public:
     explicit Transaction(Connection& conn);
@@ -95,6 +99,7 @@ public:
 private:
     Connection& conn_;
     bool done_ = false;
+    std::string savepoint_;  // empty for an outermost transaction
 };
 
 }  // namespace r78::db

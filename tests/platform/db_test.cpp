@@ -254,6 +254,36 @@ TEST_F(DbTest, CommittedTransactionKeepsEveryStatement) {
     EXPECT_EQ(Count(*other, "a = '2'"), 1);
 }
 
+// A guarded piece inside an open transaction is a savepoint: its failure takes
+// back only its own statements, and the outer transaction still decides the rest.
+TEST_F(DbTest, NestedGuardRollsBackOnlyItsOwnStatements) {
+    auto conn = Open();
+    {
+        Transaction outer(*conn);
+        conn->Execute("insert into t values ('1', 'outer')");
+        {
+            Transaction inner(*conn);
+            conn->Execute("insert into t values ('2', 'inner')");
+        }
+        {
+            Transaction inner(*conn);
+            conn->Execute("insert into t values ('3', 'inner')");
+            inner.Commit();
+        }
+        EXPECT_TRUE(conn->InTransaction());
+        outer.Commit();
+    }
+    EXPECT_EQ(Count(*conn), 2);
+    EXPECT_EQ(Count(*conn, "a = '2'"), 0);
+    {
+        Transaction outer(*conn);
+        Transaction inner(*conn);
+        conn->Execute("insert into t values ('4', 'inner')");
+        inner.Commit();
+    }
+    EXPECT_EQ(Count(*conn, "a = '4'"), 0);
+}
+
 TEST_F(DbTest, UncommittedWriteIsInvisibleToAnotherConnection) {
     auto writer = Open();
     auto reader = Open();
