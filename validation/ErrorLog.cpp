@@ -4,6 +4,7 @@
 
 #include "core/Values.h"
 #include "platform/db/Value.h"
+#include "validation/RecRow.h"
 
 namespace r78 {
 
@@ -40,6 +41,38 @@ bool InList(const TextList& list, const std::string& code, int from, int to) {
 std::string NumText(double n) { return db::NumberText(n); }
 
 std::string SignText(double n) { return n < 0 ? NumText(n) : " " + NumText(n); }
+
+
+std::string BlockText(const SharedState& s) { return SignText(s.ValBlockNo); }
+
+void SerialContinuityRule(SharedState& s, const std::string& blk, int rowCount, int col) {
+    for (int i = 0; i < rowCount; ++i) {
+        const RecRow r(s, i);
+        if (r.Num(col) != i + 1) LogValError(s, blk, r.Text(col), "1", "srlno not continuous from 1", "");
+    }
+}
+
+void SurveyDatesAndRemarksRules(SharedState& s, int row, int dos, int rem1, const std::string& despatchItem,
+                                const std::string& remarkItem1, const std::string& remarkItem2) {
+    const RecRow r(s, row);
+    const std::string blk2 = SignText(2);
+    // The survey ran through 2020; a despatch can be no earlier than the survey.
+    const long firstDay = DayNumber(1, "010120"), lastDay = DayNumber(1, "311220");
+    const long survey = r.Day(dos), despatch = r.Day(dos + 1);
+    if (survey == 0)
+        LogValError(s, blk2, "2(i)", "3", "Invalid Date of survey", "");
+    else if (survey < firstDay || survey > lastDay)
+        LogValError(s, blk2, "2(i)", "3", "Date of survey beyond survey period", "");
+    if (despatch == 0)
+        LogValError(s, blk2, despatchItem, "4", "Invalid Date of Despatch", "");
+    else if (despatch < survey || despatch < firstDay)
+        LogValError(s, blk2, despatchItem, "4", "Date of despatch < date of survey", "");
+
+    if (!r.In(rem1, "1,2,x")) LogValError(s, blk2, remarkItem1, "3", "invalid code", "");
+    if (!r.In(rem1 + 1, "1,2,x")) LogValError(s, blk2, remarkItem1, "4", "invalid code", "");
+    if (!r.In(rem1 + 2, "1,2,x")) LogValError(s, blk2, remarkItem2, "3", "invalid code", "");
+    if (!r.In(rem1 + 3, "1,2,x")) LogValError(s, blk2, remarkItem2, "4", "invalid code", "");
+}
 
 void LogValError(SharedState& s, const std::string& blk, const std::string& item, const std::string& col,
                  const std::string& msg1, const std::string& msg2) {

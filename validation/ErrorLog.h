@@ -14,6 +14,9 @@ std::string NumText(double n);
 // item numbers and counts in messages are written so ("B 4.1").
 std::string SignText(double n);
 
+// The block text of the rows a check writes: the block under check in sign form (" 4.1").
+std::string BlockText(const SharedState& s);
+
 // The most rows a run numbers; later rows repeat this serial number.
 constexpr long kMaxErrorSerial = 399;
 
@@ -22,6 +25,16 @@ constexpr long kMaxErrorSerial = 399;
 // household's segment, SSS and SSU. Every critical row is counted, also past the cap.
 void LogValError(SharedState& s, const std::string& blk, const std::string& item, const std::string& col,
                  const std::string& msg1, const std::string& msg2);
+
+// A list block's serial numbers in column col must run 1, 2, 3 ... from its first row;
+// each row out of step gives "srlno not continuous from 1" under its own serial number.
+void SerialContinuityRule(SharedState& s, const std::string& blk, int rowCount, int col = 1);
+
+// Block 2 of every schedule: the dates of survey and despatch ("ddmmyy" in the
+// columns dos and dos + 1) and the four remark codes (columns rem1 .. rem1 + 3).
+// The items of the despatch date and of the two remark lines differ between schedules.
+void SurveyDatesAndRemarksRules(SharedState& s, int row, int dos, int rem1, const std::string& despatchItem,
+                                const std::string& remarkItem1, const std::string& remarkItem2);
 
 // The value of valCol in the first row whose keyCol holds keyVal and whose
 // valCol is not empty; 0 when there is none.

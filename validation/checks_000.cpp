@@ -16,7 +16,6 @@ enum Block1 { Sector = 5, STR = 6, Dist = 7, APOP1 = 16, D1 = 17, SVC = 18, RES_
 // Columns of the loaded S000L02 / S000L03 (also the columns the rows name).
 enum Block6 { SEGPOP = 2, SSS = 3, CAPH = 4, SELH = 5, SURVD = 6, SSURVD = 7, TSURVD = 8, Casualty = 9, REPLHHD = 10 };
 
-std::string BlockText(const SharedState& s) { return SignText(s.ValBlockNo); }
 
 // Block 6 of a schedule is listed at all only for a surveyed FSU (survey code 1 or 4).
 void Block6PresenceRule(SharedState& s, const std::string& blk, const std::string& surveyCode) {
@@ -96,21 +95,7 @@ void ValBlk000_1(SharedState& s) {
     if (r.In(SVC, "2,3,5,6,7,x") && r.Num(D1) != 1)
         LogValError(s, blk, "17", "", "D value should be 1 for item-17 not equal to 1,4", "convention to put D=1");
 
-    const long firstDay = DayNumber(1, "010120"), lastDay = DayNumber(1, "311220");
-    const long survey = r.Day(DOS), despatch = r.Day(DOD);
-    if (survey == 0)
-        LogValError(s, blk2, "2(i)", "3", "Invalid Date of survey", "");
-    else if (survey < firstDay || survey > lastDay)
-        LogValError(s, blk2, "2(i)", "3", "Date of survey beyond survey period", "");
-    if (despatch == 0)
-        LogValError(s, blk2, "2(v)", "4", "Invalid Date of Despatch", "");
-    else if (despatch < survey || despatch < firstDay)
-        LogValError(s, blk2, "2(v)", "4", "Date of despatch < date of survey", "");
-
-    if (!r.In(REM1, "1,2,x")) LogValError(s, blk2, "5(i)", "3", "invalid code", "");
-    if (!r.In(REM2, "1,2,x")) LogValError(s, blk2, "5(i)", "4", "invalid code", "");
-    if (!r.In(REM3, "1,2,x")) LogValError(s, blk2, "5(ii)", "3", "invalid code", "");
-    if (!r.In(REM4, "1,2,x")) LogValError(s, blk2, "5(ii)", "4", "invalid code", "");
+    SurveyDatesAndRemarksRules(s, 0, DOS, REM1, "2(v)", "5(i)", "5(ii)");
     s.ValIsCritical = true;
 }
 

@@ -30,21 +30,12 @@ enum Block6 {
 };
 // clang-format on
 
-std::string BlockText(const SharedState& s) { return SignText(s.ValBlockNo); }
 
-// Where the form has two boxes for a code, codes below 10 are keyed with their
-// leading zero ("05"); a single digit is refused.
-bool InTwoDigits(const RecRow& r, int col, std::string_view codes) {
-    return r.In(col, codes) && r.Text(col).size() >= 2;
-}
 
 // The appliances of blocks 4.1 and 4.2 are numbered 1, 2, 3 ... in the order keyed.
 void CheckSerials(SharedState& s, int rowCount) {
     const std::string blk = BlockText(s);
-    for (int i = 0; i < rowCount; ++i) {
-        const RecRow r(s, i);
-        if (r.Num(1) != i + 1) LogValError(s, blk, r.Text(1), "1", "srlno not continuous from 1", "");
-    }
+    SerialContinuityRule(s, blk, rowCount, 1);
     s.ValIsCritical = true;
 }
 
@@ -72,11 +63,11 @@ bool Is(const RecRow& r, int col, std::string_view code) { return r.Text(col) ==
 
 // Items 5.1 to 5.10.2, for a member with code 3 in item 4.
 void CheckItems5(const RecRow& r, const MemberLog& log) {
-    if (!InTwoDigits(r, I51, "1..8,10..15,x")) log("5.1", "Invalid code");
+    if (!r.InTwoDigits(I51, "1..8,10..15,x")) log("5.1", "Invalid code");
     if (!r.In(I52, "1..4,x")) log("5.2", "Invalid code");
     if (!r.In(I53, "1..4,x")) log("5.3", "Invalid code");
     const bool item54Asked = r.In(I51, "6..8,10,x");
-    if (item54Asked && !InTwoDigits(r, I541, "1..12,x"))
+    if (item54Asked && !r.InTwoDigits(I541, "1..12,x"))
         log("5.4.1", "entry any of 06-08 or 10 in item 5.1 ", "but invalid code in item 5.4.1");
     if (!r.Empty(I541) && !item54Asked)
         log("5.4.1", "entry not any of 06-08 or 10 in item 5.1 ", "but entry exists in item 5.4.1");
@@ -109,7 +100,7 @@ void CheckItems5(const RecRow& r, const MemberLog& log) {
 
 // Items 6.1 to 6.6.2, for a member with code 2 in item 4.
 void CheckItems6(const RecRow& r, const MemberLog& log) {
-    if (!InTwoDigits(r, I61, "1..8,10..15,x")) log("6.1", "invalid code in item 6.1");
+    if (!r.InTwoDigits(I61, "1..8,10..15,x")) log("6.1", "invalid code in item 6.1");
     const bool item62Asked = r.In(I61, "6..8,x");
     if (item62Asked && !r.In(I62, "1..12,x"))
         log("6.2", "code 06-08 in item 6.1, ", "but invalid code in item 6.2");
@@ -256,8 +247,8 @@ void ValBlk051_7(SharedState& s, int rowCount) {
         // Items 4 to 16 are looked at only when item 3 is 1, whatever they hold otherwise.
         if (!Is(r, 3, "1")) continue;
         if (!r.In(4, "1..7,x")) log(4, "invalid code");
-        if (!InTwoDigits(r, 5, "1..37,41..55,99,x")) log(5, "invalid state/ country code");
-        if (!InTwoDigits(r, 6, "1..8,10..18,19,x")) log(6, "invalid code");
+        if (!r.InTwoDigits(5, "1..37,41..55,99,x")) log(5, "invalid state/ country code");
+        if (!r.InTwoDigits(6, "1..8,10..18,19,x")) log(6, "invalid code");
         if (!r.In(7, "1..6,9,x")) log(7, "invalid code");
         const bool item8Asked = r.In(7, "1..5,9,x");
         if (item8Asked && !r.In(8, "1..3,9,x"))
@@ -271,7 +262,7 @@ void ValBlk051_7(SharedState& s, int rowCount) {
         if (Is(r, 12, "1") && !r.In(13, "1..5,x")) log(13, "item 12 is 1", "but item 13 is invalid");
         if (!r.Empty(13) && !Is(r, 12, "1")) log(13, "item 12 is not 1", "but item 13 exists");
         if (!r.In(14, "1..2,x")) log(14, "invalid code");
-        if (Is(r, 14, "1") && !InTwoDigits(r, 15, "1..8,10,19,x"))
+        if (Is(r, 14, "1") && !r.InTwoDigits(15, "1..8,10,19,x"))
             log(15, "item 14 is 1", "but item 15 is invalid");
         if (!r.Empty(15) && !Is(r, 14, "1")) log(15, "item 14 is not 1", "but item 15 exists");
         if (Is(r, 14, "1") && !r.In(16, "1..2,x")) log(16, "item 14 is 1", "but item 16 is invalid");

@@ -24,13 +24,7 @@ constexpr std::string_view kNicDivisions =
     "01..03,05..33,35..39,41..43,45..47,49..53,55,56,58..66,68..75,77..82,84..88,90..97,99,x";
 constexpr std::string_view kNcoDivisions = "11..13,21..24,31..34,41,42,51,52,61,62,71..74,81..83,91..93,x";
 
-std::string BlockText(const SharedState& s) { return SignText(s.ValBlockNo); }
 
-// Where the form has two boxes for a code, codes below 10 are keyed with their
-// leading zero ("05"); a single digit is refused.
-bool InTwoDigits(const RecRow& r, int col, std::string_view codes) {
-    return r.In(col, codes) && r.Text(col).size() >= 2;
-}
 
 }  // namespace
 
@@ -47,30 +41,13 @@ void ValBlk051_1(SharedState& s) {
         LogValError(s, blk, "10", "", "item-10 = 1 to 3 or 9 iff item 9 not = 1",
                     "inconsistent reason for subst");
 
-    const long firstDay = DayNumber(1, "010120"), lastDay = DayNumber(1, "311220");
-    const long survey = r.Day(DOS), despatch = r.Day(DOD);
-    if (survey == 0)
-        LogValError(s, blk2, "2(i)", "3", "Invalid Date of survey", "");
-    else if (survey < firstDay || survey > lastDay)
-        LogValError(s, blk2, "2(i)", "3", "Date of survey beyond survey period", "");
-    if (despatch == 0)
-        LogValError(s, blk2, "2(iv)", "4", "Invalid Date of Despatch", "");
-    else if (despatch < survey || despatch < firstDay)
-        LogValError(s, blk2, "2(iv)", "4", "Date of despatch < date of survey", "");
-
-    if (!r.In(REM1, "1,2,x")) LogValError(s, blk2, "6(i)", "3", "invalid code", "");
-    if (!r.In(REM2, "1,2,x")) LogValError(s, blk2, "6(i)", "4", "invalid code", "");
-    if (!r.In(REM3, "1,2,x")) LogValError(s, blk2, "6(ii)", "3", "invalid code", "");
-    if (!r.In(REM4, "1,2,x")) LogValError(s, blk2, "6(ii)", "4", "invalid code", "");
+    SurveyDatesAndRemarksRules(s, 0, DOS, REM1, "2(iv)", "6(i)", "6(ii)");
     s.ValIsCritical = true;
 }
 
 void ValBlk051_3(SharedState& s, int rowCount) {
     const std::string blk = BlockText(s);
-    for (int i = 0; i < rowCount; ++i) {
-        const RecRow r(s, i);
-        if (r.Num(SLNO) != i + 1) LogValError(s, blk, r.Text(SLNO), "1", "srlno not continuous from 1", "");
-    }
+    SerialContinuityRule(s, blk, rowCount, SLNO);
 
     s.ValIsCritical = false;
     for (int i = 0; i < rowCount; ++i) {
@@ -88,10 +65,10 @@ void ValBlk051_3(SharedState& s, int rowCount) {
         if (!r.In(4, "1..3,x")) log(4, "invalid gender code");
         if (age > 110) log(5, "Pl. check age");
         if (!r.In(6, "1..4,x")) log(6, "invalid marital status code");
-        if (!InTwoDigits(r, 7, "1..8,10..13,x")) log(7, "invalid educational level code");
+        if (!r.InTwoDigits(7, "1..8,10..13,x")) log(7, "invalid educational level code");
         if (!r.In(8, "11,12,21,31,41,51,81,91..95,97,x"))
             log(8, "invalid usual principal activity status code");
-        if (working && !InTwoDigits(r, 9, kNicDivisions)) log(9, "invalid NIC code");
+        if (working && !r.InTwoDigits(9, kNicDivisions)) log(9, "invalid NIC code");
         if (working && ((!ncoX && !r.In(10, kNcoDivisions)) || nco.size() < 2)) log(10, "invalid NCO code");
         if (!working && !r.Empty(9)) log(9, "col.8 not any of 11-51 but entry exists");
         if (!working && !r.Empty(10)) log(10, "col.8 not any of 11-51 but entry exists");
@@ -125,7 +102,7 @@ void ValBlk051_4(SharedState& s) {
     s.ValIsCritical = false;
     if (!r.In(2, "1..7,9,x")) log("2", "Invalid religion code");
     if (!r.In(3, "1..3,9,x")) log("3", "Invalid social group code");
-    if (!InTwoDigits(r, 4, "1..8,10..12,x")) log("4", "Invalid social group code");
+    if (!r.InTwoDigits(4, "1..8,10..12,x")) log("4", "Invalid social group code");
 
     // Item 10 is a monthly figure: items 5 to 7 count whole, the yearly items 8 and 9 a twelfth.
     const long reported = r.Num(10);
@@ -146,11 +123,11 @@ void ValBlk051_4(SharedState& s) {
     if (items12To15Asked && !r.In(15, "1..3,x")) log("15", "1-5 or 9 in item 11 but invalid code in item 15");
     if (!items12To15Asked && !r.Empty(15)) log("15", "code not 1-5 or 9 in item 11 but item 15 exists");
 
-    if (!InTwoDigits(r, 16, "1..12,19,x")) log("16", "Invalid code");
+    if (!r.InTwoDigits(16, "1..12,19,x")) log("16", "Invalid code");
     if (!r.In(17, "1..6,9,x")) log("17", "Invalid code");
-    if (!InTwoDigits(r, 18, "1..12,19,x")) log("18", "Invalid code");
+    if (!r.InTwoDigits(18, "1..12,19,x")) log("18", "Invalid code");
     if (!r.In(19, "1..8,x")) log("19", "Invalid code");
-    if (!InTwoDigits(r, 20, "1..16,19,x")) log("20", "Invalid code");
+    if (!r.InTwoDigits(20, "1..16,19,x")) log("20", "Invalid code");
     if (!r.In(21, "1,2,x")) log("21", "Invalid code");
     if (!r.In(22, "1..7,9,x")) log("22", "Invalid code");
     if (!r.In(23, "1..7,x")) log("23", "Invalid code");
@@ -160,7 +137,7 @@ void ValBlk051_4(SharedState& s) {
 
     if (!r.In(25, "1..5,9,x")) log("25", "Invalid code");
     const bool item26Asked = r.In(25, "1..4,9,x");
-    if (item26Asked && !InTwoDigits(r, 26, "1..8,10,11,19,x"))
+    if (item26Asked && !r.InTwoDigits(26, "1..8,10,11,19,x"))
         log("26", "1-4 or 9 in item 25 but invalid code in item 26");
     if (!item26Asked && !r.Empty(26)) log("26", "item 25 not any of 1-4 or 9 but item 26 exists");
     if (!r.In(27, "1..5,9,x")) log("27", "Invalid code");

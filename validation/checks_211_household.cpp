@@ -25,7 +25,6 @@ enum Block4 { B4I1 = 1, B4I2 = 2, B4I3 = 3, B4I4 = 4, B4I5 = 5, B4I6 = 6, B4I8 =
 // part of each list (NCO-2004 and NIC-2008 entries 1 to 116 and 1 to 1302).
 constexpr int kLastNco = 116, kLastNic = 1302;
 
-std::string BlockText(const SharedState& s) { return SignText(s.ValBlockNo); }
 
 // Usual monthly consumer expenditure from items 8 to 12: items 11 and 12 cover a
 // year, so their twelfth is added (to the nearest rupee, a half to the even one).
@@ -51,31 +50,14 @@ void ValBlk211_1(SharedState& s) {
         LogValError(s, blk, "10", "", "item-10 = 1 to 3 or 9 iff item 9 not = 1",
                     "inconsistent reason for subst");
 
-    const long firstDay = DayNumber(1, "010120"), lastDay = DayNumber(1, "311220");
-    const long survey = r.Day(DOS), despatch = r.Day(DOD);
-    if (survey == 0)
-        LogValError(s, blk2, "2(i)", "3", "Invalid Date of survey", "");
-    else if (survey > lastDay || survey < firstDay)
-        LogValError(s, blk2, "2(i)", "3", "Date of survey beyond survey period", "");
-    if (despatch == 0)
-        LogValError(s, blk2, "2(iv)", "4", "Invalid Date of Despatch", "");
-    else if (despatch < survey || despatch < firstDay)
-        LogValError(s, blk2, "2(iv)", "4", "Date of despatch < date of survey", "");
-
-    if (!r.In(REM1, "1,2,x")) LogValError(s, blk2, "6(i)", "3", "invalid code", "");
-    if (!r.In(REM2, "1,2,x")) LogValError(s, blk2, "6(i)", "4", "invalid code", "");
-    if (!r.In(REM3, "1,2,x")) LogValError(s, blk2, "6(ii)", "3", "invalid code", "");
-    if (!r.In(REM4, "1,2,x")) LogValError(s, blk2, "6(ii)", "4", "invalid code", "");
+    SurveyDatesAndRemarksRules(s, 0, DOS, REM1, "2(iv)", "6(i)", "6(ii)");
     s.ValIsCritical = true;
 }
 
 void ValBlk211_3(SharedState& s, int rowCount) {
     const std::string blk = BlockText(s);
     // The continuity rows of all members come first, then each member's codes.
-    for (int i = 0; i < rowCount; ++i) {
-        const RecRow r(s, i);
-        if (r.Num(SLNO) != i + 1) LogValError(s, blk, r.Text(SLNO), "1", "srlno not continuous from 1", "");
-    }
+    SerialContinuityRule(s, blk, rowCount, SLNO);
     s.ValIsCritical = false;
     for (int i = 0; i < rowCount; ++i) {
         const RecRow r(s, i);

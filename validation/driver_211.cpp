@@ -43,7 +43,6 @@ struct Household {
     bool Surveyed() const { return surveyCode == "1" || surveyCode == "2"; }
 };
 
-std::string BlockText(const SharedState& s) { return SignText(s.ValBlockNo); }
 
 // The block's presence against the survey code: rows only for a surveyed household.
 void PresenceRule(SharedState& s, const Household& hh) {
