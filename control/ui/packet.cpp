@@ -689,7 +689,7 @@ void packet::CmdUpload_Click() {
     try {
         Freeze();
     } catch (const std::exception& e) {
-        s_.Messages->OkBox(std::string("The FSU could not be frozen; nothing of the freeze was kept.\n\n") + e.what());
+        s_.Messages->OkBox(std::string("The FSU could not be frozen: neither the freeze mark nor any snapshot was written.\n\n") + e.what());
     }
 }
 

@@ -99,8 +99,9 @@ void vform::Report(const std::exception& e) {
 
 void vform::CmdVal000_Click() {
     try {
-        ValidationRun run(s_, ValidationRun::Kind::Listing);
+        // The label names the run before anything of it can fail.
         Lbsch->setText("0.0");
+        ValidationRun run(s_, ValidationRun::Kind::Listing);
         ValSch000(s_);
         ListErrors("0.0", kListingErrorsSql, "List of Error Messages detected by Data Validation Checks Sch 0.0");
     } catch (const std::exception& e) {
