@@ -5,6 +5,8 @@
 #include "core/Startup.h"
 #include "core/ui/Database_login.h"
 #include "listing/orcl_000a.h"
+#include "listing/orcl_000b.h"
+#include "listing/orcl_000c.h"
 #include "platform/ui/QtMessageService.h"
 #include "screens/LazyForm.h"
 
@@ -24,6 +26,10 @@ int main(int argc, char** argv) {
     // The block screens, made when shown.
     r78::LazyForm<r78::orcl_000a> orcl_000a(state);
     state.FormTable[1] = &orcl_000a;
+    r78::LazyForm<r78::orcl_000b> orcl_000b(state);
+    state.FormTable[2] = &orcl_000b;
+    r78::LazyForm<r78::orcl_000c> orcl_000c(state);
+    state.FormTable[3] = &orcl_000c;
 
     auto* login = new r78::Database_login(state, [&state] { (new r78::packet(state))->show(); });
     login->show();

@@ -144,6 +144,8 @@ struct SharedState {
     TextList TripSlnoList{101};
     TextList TripMemberList{101};
     std::string SegPop;
+    // The FSU whose block 6 SegPop was taken from: another FSU starts from "".
+    std::string SegPopFsu;
     std::string Sch0SurveyCode;
     std::string HhSurveyCode;
     int BlkRecExists = 0;

@@ -66,6 +66,20 @@ BlockScreen::BlockScreen(SharedState& s, int index) : QWidget(nullptr), s_(s), i
 
 void BlockScreen::ErrBeep(const std::string& message) { r78::ErrBeep(*s_.Messages, message); }
 
+bool BlockScreen::PassesKeyFilter(int keyAscii) {
+    switch (keyAscii) {
+    case 27:
+    case 8:
+    case 38:
+    case 40:
+    case 36:
+    case 35:
+        return true;
+    default:
+        return keyAscii >= '0' && keyAscii <= '9';
+    }
+}
+
 void BlockScreen::Report(const std::string& what, const std::exception& e) {
     s_.Messages->OkBox(what + "\n\n" + e.what());
 }
@@ -169,10 +183,10 @@ void BlockScreen::RunBlockCheck(double blockNo, const std::string& noRecordsMess
     ShowErrorList(kBlockLevelCaption);
 }
 
-void BlockScreen::RunHouseholdCheck(const HouseholdCheck& check) {
+void BlockScreen::RunHouseholdCheck(const HouseholdCheck& check, const QString& caption) {
     ValidationRun run(s_, ValidationRun::Kind::AsIs);
     check(s_);
-    ShowErrorList(kHouseholdLevelCaption);
+    ShowErrorList(caption);
 }
 
 void BlockScreen::ShowErrorList(const QString& caption) {

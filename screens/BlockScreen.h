@@ -75,10 +75,15 @@ protected:
     // are replaced by those of the block check and listed.
     void RunBlockCheck(double blockNo, const std::string& noRecordsMessage, const BlockCheck& check);
     // Validate HH: the FSU's error rows are replaced by those of the household check.
-    void RunHouseholdCheck(const HouseholdCheck& check);
+    void RunHouseholdCheck(const HouseholdCheck& check, const QString& caption = kHouseholdLevelCaption);
     void ShowErrorList(const QString& caption);
 
     void ErrBeep(const std::string& message);
+    // The key filter of entry boxes and grid cells lets these characters pass
+    // besides the digits: Esc and Backspace, and the characters that share the
+    // codes of the arrows and of Home and End ("&", "(", "$", "#"), which reach
+    // the box so that the Enter check refuses them.
+    static bool PassesKeyFilter(int keyAscii);
     // Tells the operator what could not be done and why.
     void Report(const std::string& what, const std::exception& e);
     // Runs an event handler: whatever the layers below throw is shown, and the

@@ -199,21 +199,7 @@ void SingleRecordBlockScreen::Text1_GotFocus(int box) {
 
 void SingleRecordBlockScreen::Text1_KeyPress(int box, int& keyAscii) {
     if (!params_.filterKeys) return;
-    // Esc and Backspace pass, and with them the characters of the same codes as
-    // the arrows and Home/End: "&", "(", "$" and "#" reach the box, and the
-    // Enter check refuses them.
-    switch (keyAscii) {
-        case 27:
-        case 8:
-        case 38:
-        case 40:
-        case 36:
-        case 35:
-            return;
-        default:
-            break;
-    }
-    if ((keyAscii >= '0' && keyAscii <= '9') || MayType(box, keyAscii)) return;
+    if (PassesKeyFilter(keyAscii) || MayType(box, keyAscii)) return;
     ErrBeep("numeric entry please");
     // The refused key acts as a Backspace.
     Text1[box]->backspace();

@@ -1,17 +1,42 @@
 #include "platform/ui/BoundGrid.h"
 
+#include <QApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "platform/ui/Keys.h"
 
 namespace r78::ui {
 
+// --- Model ------------------------------------------------------------------------
+
 void RecordsetModel::SetRecordset(db::Recordset rs) {
     beginResetModel();
     rs_ = std::move(rs);
+    rows_ = db::EditableRows();
+    editable_ = false;
     captions_.assign(static_cast<size_t>(rs_.FieldCount()), QString());
     for (int i = 0; i < rs_.FieldCount(); ++i) captions_[i] = QString::fromStdString(rs_.FieldName(i));
+    endResetModel();
+}
+
+void RecordsetModel::SetRows(db::EditableRows rows) {
+    const bool sameFields = editable_ && rows.FieldCount() == rows_.FieldCount();
+    beginResetModel();
+    rows_ = std::move(rows);
+    rs_ = db::Recordset();
+    editable_ = true;
+    // A requery keeps the captions the screen gave its columns.
+    if (!sameFields) {
+        captions_.assign(static_cast<size_t>(rows_.FieldCount()), QString());
+        for (int i = 0; i < rows_.FieldCount(); ++i)
+            captions_[i] = QString::fromStdString(rows_.FieldName(i));
+    }
     endResetModel();
 }
 
@@ -21,23 +46,237 @@ void RecordsetModel::SetCaption(int column, const QString& caption) {
     emit headerDataChanged(Qt::Horizontal, column, column);
 }
 
-int RecordsetModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(rs_.RecordCount());
+int RecordsetModel::AddNewRow() {
+    const int row = NewRowLine();
+    beginInsertRows(QModelIndex(), row + 1, row + 1);
+    rows_.AddNew();
+    endInsertRows();
+    emit headerDataChanged(Qt::Vertical, row, row + 1);
+    return row;
 }
 
-int RecordsetModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rs_.FieldCount(); }
+void RecordsetModel::SetCellText(int row, int column, const QString& text) {
+    rows_.SetField(row, column, text.isEmpty() ? db::Value::Null() : db::Value(text.toStdString()));
+    emit dataChanged(index(row, column), index(row, column));
+    emit headerDataChanged(Qt::Vertical, row, row);
+}
+
+void RecordsetModel::WriteRow(int row) {
+    rows_.Write(row);
+    emit headerDataChanged(Qt::Vertical, row, row);
+}
+
+void RecordsetModel::DeleteRow(int row) {
+    rows_.DeleteFromTable(row);
+    beginRemoveRows(QModelIndex(), row, row);
+    rows_.Forget(row);
+    endRemoveRows();
+}
+
+bool RecordsetModel::CancelRow(int row) {
+    if (rows_.IsNew(row)) {
+        beginRemoveRows(QModelIndex(), row, row);
+        rows_.Cancel(row);
+        endRemoveRows();
+        return true;
+    }
+    rows_.Cancel(row);
+    emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+    emit headerDataChanged(Qt::Vertical, row, row);
+    return false;
+}
+
+int RecordsetModel::rowCount(const QModelIndex& parent) const {
+    if (parent.isValid()) return 0;
+    return editable_ ? static_cast<int>(rows_.RecordCount()) + 1 : static_cast<int>(rs_.RecordCount());
+}
+
+int RecordsetModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : FieldCount();
+}
 
 QVariant RecordsetModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount()) return {};
     if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
-    return QString::fromStdString(rs_.Row(index.row())[index.column()].Text());
+    if (!editable_) return QString::fromStdString(rs_.Row(index.row())[index.column()].Text());
+    if (index.row() == NewRowLine()) return QString();
+    return QString::fromStdString(rows_.Field(index.row(), index.column()).Text());
+}
+
+bool RecordsetModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!editable_ || role != Qt::EditRole || !index.isValid() || index.row() >= NewRowLine()) return false;
+    SetCellText(index.row(), index.column(), value.toString());
+    return true;
+}
+
+Qt::ItemFlags RecordsetModel::flags(const QModelIndex& index) const {
+    if (!index.isValid()) return Qt::NoItemFlags;
+    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (editable_ && index.row() < NewRowLine()) f |= Qt::ItemIsEditable;
+    return f;
 }
 
 QVariant RecordsetModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole) return {};
-    if (orientation == Qt::Vertical) return section + 1;
-    return section >= 0 && section < static_cast<int>(captions_.size()) ? QVariant(captions_[section]) : QVariant();
+    if (orientation == Qt::Vertical) {
+        if (!editable_ || section < 0 || section > NewRowLine()) return section + 1;
+        if (section == NewRowLine()) return QStringLiteral("*");
+        // A row the table does not hold as shown yet.
+        return rows_.IsPending(section) ? QVariant(QStringLiteral("\u270E")) : QVariant(section + 1);
+    }
+    return section >= 0 && section < static_cast<int>(captions_.size()) ? QVariant(captions_[section])
+                                                                        : QVariant();
 }
+
+// --- The grid's parts -------------------------------------------------------------
+
+// The cell editor: every key goes to the grid first, Tab included.
+class CellEditor : public QLineEdit {
+public:
+    CellEditor(BoundGrid* grid, QWidget* parent) : QLineEdit(parent), grid_(grid) { setFrame(false); }
+    void BaseKey(QKeyEvent* event) { QLineEdit::keyPressEvent(event); }
+
+protected:
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+                grid_->Key(key);
+                return true;
+            }
+        }
+        return QLineEdit::event(event);
+    }
+    void keyPressEvent(QKeyEvent* event) override { grid_->Key(event); }
+
+private:
+    BoundGrid* grid_;
+};
+
+// Makes the grid's editors and leaves keys and focus to the grid: it commits
+// nothing on its own.
+class CellDelegate : public QStyledItemDelegate {
+public:
+    CellDelegate(BoundGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const override {
+        return new CellEditor(grid_, parent);
+    }
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+        static_cast<CellEditor*>(editor)->setText(index.data(Qt::EditRole).toString());
+    }
+    void setModelData(QWidget*, QAbstractItemModel*, const QModelIndex&) const override {}
+
+protected:
+    bool eventFilter(QObject*, QEvent*) override { return false; }
+
+private:
+    BoundGrid* grid_;
+};
+
+// Every move of the cursor, by key, mouse or program, passes the grid's gate.
+class GridSelectionModel : public QItemSelectionModel {
+public:
+    GridSelectionModel(QAbstractItemModel* model, BoundGrid* grid)
+        : QItemSelectionModel(model, grid), grid_(grid) {}
+    void setCurrentIndex(const QModelIndex& index, QItemSelectionModel::SelectionFlags command) override {
+        if (grid_->Editable() && !grid_->BeforeMove(currentIndex(), index)) return;
+        QItemSelectionModel::setCurrentIndex(index, command);
+    }
+
+private:
+    BoundGrid* grid_;
+};
+
+class GridView : public QTableView {
+public:
+    GridView(BoundGrid* grid) : QTableView(grid), grid_(grid) {}
+    using QTableView::edit;
+
+    void BaseKey(QKeyEvent* event) { QTableView::keyPressEvent(event); }
+    bool Open(const QModelIndex& index) {
+        opening_ = true;
+        const bool opened = edit(index, QAbstractItemView::AllEditTriggers, nullptr);
+        opening_ = false;
+        return opened;
+    }
+    void Close(QWidget* editor) { closeEditor(editor, QAbstractItemDelegate::NoHint); }
+    bool Editing() const { return state() == QAbstractItemView::EditingState; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (!grid_->Editable()) {
+            QTableView::keyPressEvent(event);
+            return;
+        }
+        // Keys sent to the view while a cell is edited belong to the editor.
+        grid_->Key(event);
+        event->accept();
+    }
+    // Only the grid opens editors, so that the "*" line is never edited before
+    // its row exists.
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override {
+        if (grid_->Editable() && !opening_) return false;
+        return QTableView::edit(index, trigger, event);
+    }
+    void mouseDoubleClickEvent(QMouseEvent* event) override {
+        QTableView::mouseDoubleClickEvent(event);
+        if (!grid_->Editable() || grid_->IsEditing() || grid_->OnNewRowLine()) return;
+        const QModelIndex index = indexAt(event->position().toPoint());
+        if (index.isValid() && index == currentIndex())
+            grid_->OpenEditor(QString::fromStdString(grid_->CurrentCellText()));
+    }
+
+private:
+    BoundGrid* grid_;
+    bool opening_ = false;
+};
+
+// --- The grid -----------------------------------------------------------------------
+
+namespace {
+
+// The character a key types, as the key press event sees it: Enter 13, Esc 27,
+// Backspace 8, a printable character its code; 0 for every other key.
+int CharacterOf(const QKeyEvent& event) {
+    switch (event.key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return 13;
+        case Qt::Key_Escape:
+            return 27;
+        case Qt::Key_Backspace:
+            return 8;
+        default:
+            break;
+    }
+    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return 0;
+    const QString typed = event.text();
+    return typed.size() == 1 && typed[0].isPrint() ? typed[0].unicode() : 0;
+}
+
+// Marks the time in which the grid itself adds, removes or re-reads rows.
+class Restructuring {
+public:
+    explicit Restructuring(bool& flag) : flag_(flag), was_(flag) { flag_ = true; }
+    ~Restructuring() { flag_ = was_; }
+    Restructuring(const Restructuring&) = delete;
+    Restructuring& operator=(const Restructuring&) = delete;
+
+private:
+    bool& flag_;
+    bool was_;
+};
+
+bool MovesRow(int key) {
+    return key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp || key == Qt::Key_PageDown;
+}
+
+bool MovesCell(int key) {
+    return MovesRow(key) || key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Home ||
+           key == Qt::Key_End;
+}
+
+}  // namespace
 
 BoundGrid::BoundGrid(QWidget* parent) : QWidget(parent) {
     caption_ = new QLabel(this);
@@ -45,9 +284,14 @@ BoundGrid::BoundGrid(QWidget* parent) : QWidget(parent) {
     f.setBold(true);
     caption_->setFont(f);
     caption_->setAlignment(Qt::AlignCenter);
-    view_ = new QTableView(this);
+    caption_->hide();
+    view_ = new GridView(this);
     model_ = new RecordsetModel(this);
     view_->setModel(model_);
+    QItemSelectionModel* plain = view_->selectionModel();
+    view_->setSelectionModel(new GridSelectionModel(model_, this));
+    delete plain;
+    view_->setItemDelegate(new CellDelegate(this));
     view_->setSelectionMode(QAbstractItemView::SingleSelection);
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
@@ -61,6 +305,31 @@ BoundGrid::BoundGrid(QWidget* parent) : QWidget(parent) {
     layout->addWidget(caption_);
     layout->addWidget(view_, 1);
     layout->addWidget(recordCaption_);
+
+    connect(view_->verticalHeader(), &QHeaderView::sectionClicked, this, [this](int row) {
+        if (Editable()) SelectRow(row);
+    });
+    connect(view_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex&, const QModelIndex& previous) {
+                if (onRowColChange) onRowColChange(previous.row(), previous.column());
+            });
+}
+
+BoundGrid::~BoundGrid() {
+    if (filterInstalled_) qApp->removeEventFilter(this);
+}
+
+QTableView* BoundGrid::View() const { return view_; }
+
+QWidget* BoundGrid::Editor() const { return IsEditing() ? editor_.data() : nullptr; }
+
+void BoundGrid::SetCaption(const QString& caption) {
+    caption_->setText(caption);
+    caption_->setVisible(!caption.isEmpty());
+}
+
+void BoundGrid::Error(const std::string& description) {
+    if (onError) onError(description);
 }
 
 bool BoundGrid::SetRecordSource(db::Connection& conn, const std::string& sql, const db::Params& params) {
@@ -68,17 +337,50 @@ bool BoundGrid::SetRecordSource(db::Connection& conn, const std::string& sql, co
     try {
         rs = conn.Query(sql, params);
     } catch (const std::exception& e) {
-        if (onError) onError(e.what());
+        Error(e.what());
         return false;
     }
+    CloseEditor();
     model_->SetRecordset(std::move(rs));
     for (int c = 0; c < ColumnCount(); ++c) view_->setColumnHidden(c, false);
     if (RecordCount() > 0) view_->setCurrentIndex(model_->index(0, 0));
     return true;
 }
 
+bool BoundGrid::SetTableSource(db::Connection& conn, db::TableSource source) {
+    db::EditableRows rows;
+    try {
+        rows = db::EditableRows::Open(conn, std::move(source));
+    } catch (const std::exception& e) {
+        Error(e.what());
+        return false;
+    }
+    CloseEditor();
+    {
+        Restructuring guard(restructuring_);
+        model_->SetRows(std::move(rows));
+    }
+    for (int c = 0; c < ColumnCount(); ++c) view_->setColumnHidden(c, false);
+    view_->setCurrentIndex(model_->index(0, 0));
+    if (!filterInstalled_) {
+        qApp->installEventFilter(this);
+        filterInstalled_ = true;
+    }
+    return true;
+}
+
+int BoundGrid::RecordCount() const {
+    return Editable() ? static_cast<int>(model_->Rows().RecordCount())
+                      : static_cast<int>(model_->Records().RecordCount());
+}
+
 std::string BoundGrid::DataField(int column) const {
-    return column >= 0 && column < ColumnCount() ? model_->Records().FieldName(column) : std::string();
+    if (column < 0 || column >= ColumnCount()) return std::string();
+    return Editable() ? model_->Rows().FieldName(column) : model_->Records().FieldName(column);
+}
+
+int BoundGrid::FieldColumn(std::string_view field) const {
+    return Editable() ? model_->Rows().FieldIndex(field) : model_->Records().FieldIndex(field);
 }
 
 void BoundGrid::SetColumnCaption(int column, const QString& caption) { model_->SetCaption(column, caption); }
@@ -91,17 +393,386 @@ void BoundGrid::SetColumnVisible(int column, bool visible) { view_->setColumnHid
 
 bool BoundGrid::ColumnVisible(int column) const { return !view_->isColumnHidden(column); }
 
-void BoundGrid::SetColumnWidthTwips(int column, int twips) { view_->setColumnWidth(column, TwipsToPixels(twips)); }
+void BoundGrid::SetColumnWidthTwips(int column, int twips) {
+    view_->setColumnWidth(column, TwipsToPixels(twips));
+}
 
 int BoundGrid::ColumnWidthTwips(int column) const { return view_->columnWidth(column) * 15; }
 
-int BoundGrid::CurrentRow() const { return RecordCount() == 0 ? -1 : std::max(0, view_->currentIndex().row()); }
+int BoundGrid::CurrentRow() const {
+    if (Editable()) return view_->currentIndex().isValid() ? view_->currentIndex().row() : -1;
+    return RecordCount() == 0 ? -1 : std::max(0, view_->currentIndex().row());
+}
 
 int BoundGrid::CurrentColumn() const { return view_->currentIndex().column(); }
 
+bool BoundGrid::SetCurrentCell(int row, int column) {
+    const QModelIndex target = model_->index(row, column);
+    if (!target.isValid()) return false;
+    view_->setCurrentIndex(target);
+    if (view_->currentIndex() != target) return false;
+    view_->scrollTo(target);
+    return true;
+}
+
 void BoundGrid::SetCurrentColumn(int column) {
-    if (RecordCount() == 0 || column < 0 || column >= ColumnCount()) return;
-    view_->setCurrentIndex(model_->index(std::max(0, view_->currentIndex().row()), column));
+    if (column < 0 || column >= ColumnCount()) return;
+    if (!Editable() && RecordCount() == 0) return;
+    SetCurrentCell(std::max(0, view_->currentIndex().row()), column);
+}
+
+bool BoundGrid::MoveLast() {
+    if (RecordCount() == 0) return true;
+    return SetCurrentCell(RecordCount() - 1, std::max(0, CurrentColumn()));
+}
+
+bool BoundGrid::IsEditing() const { return editor_ && view_->Editing(); }
+
+std::string BoundGrid::CurrentCellText() const {
+    if (IsEditing()) return editor_->text().toStdString();
+    const QModelIndex index = view_->currentIndex();
+    return index.isValid() ? index.data(Qt::EditRole).toString().toStdString() : std::string();
+}
+
+void BoundGrid::SetCurrentCellText(const std::string& text) {
+    if (!Editable()) return;
+    if (!IsEditing()) {
+        QPointer<BoundGrid> self(this);
+        if (OnNewRowLine()) {
+            StartNewRow();
+            if (!self) return;
+        }
+        if (!OpenEditor(QString())) return;
+    }
+    editor_->setText(QString::fromStdString(text));
+}
+
+std::string BoundGrid::FieldText(int row, std::string_view field) const {
+    const int column = FieldColumn(field);
+    if (!Editable() || column < 0 || row < 0 || row >= RecordCount()) return std::string();
+    return model_->Rows().Field(row, column).Text();
+}
+
+void BoundGrid::SetFieldText(int row, std::string_view field, const std::string& text) {
+    const int column = FieldColumn(field);
+    if (!Editable() || column < 0 || row < 0 || row >= RecordCount())
+        throw db::DbError("Item cannot be found: no field named \"" + std::string(field) + "\" in row " +
+                          std::to_string(row));
+    if (IsEditing() && editRow_ == row && editColumn_ == column)
+        editor_->setText(QString::fromStdString(text));
+    model_->SetCellText(row, column, QString::fromStdString(text));
+}
+
+bool BoundGrid::IsNewRow(int row) const {
+    return Editable() && row >= 0 && row < RecordCount() && model_->Rows().IsNew(row);
+}
+
+int BoundGrid::AddNewRow() {
+    if (!Editable()) return -1;
+    CommitCell();
+    const int column = std::max(0, CurrentColumn());
+    if (!OnNewRowLine() && !SetCurrentCell(RecordCount(), column)) return -1;
+    Restructuring guard(restructuring_);
+    return model_->AddNewRow();
+}
+
+void BoundGrid::StartNewRow() {
+    {
+        Restructuring guard(restructuring_);
+        model_->AddNewRow();
+    }
+    if (onAddNew) onAddNew();
+}
+
+bool BoundGrid::OpenEditor(const QString& text) {
+    const QModelIndex index = view_->currentIndex();
+    if (!index.isValid() || index.row() >= RecordCount()) return false;
+    if (!view_->Open(index)) return false;
+    editor_ = static_cast<CellEditor*>(view_->indexWidget(index));
+    if (!editor_) return false;
+    editRow_ = index.row();
+    editColumn_ = index.column();
+    editor_->setText(text);
+    editor_->setFocus();
+    return true;
+}
+
+void BoundGrid::CloseEditor() {
+    if (!editor_) return;
+    CellEditor* editor = editor_;
+    editor_ = nullptr;
+    // The keys go on to the grid, also in a window that is not active at the
+    // moment (as after a message box, on some desktops).
+    const bool keys = editor->hasFocus() || window()->focusWidget() == editor;
+    if (view_->Editing()) view_->Close(editor);
+    if (keys) view_->setFocus();
+}
+
+void BoundGrid::CommitCell() {
+    if (!IsEditing()) {
+        editor_ = nullptr;
+        return;
+    }
+    const QString text = editor_->text();
+    const int row = editRow_, column = editColumn_;
+    CloseEditor();
+    if (row < 0 || row >= RecordCount()) return;
+    if (QString::fromStdString(model_->Rows().Field(row, column).Text()) == text) return;
+    model_->SetCellText(row, column, text);
+    if (onAfterColUpdate) onAfterColUpdate(column);
+}
+
+bool BoundGrid::WriteRow(int row) {
+    if (row < 0 || row >= RecordCount() || !model_->Rows().IsPending(row)) return true;
+    try {
+        model_->WriteRow(row);
+    } catch (const std::exception& e) {
+        Error("The row was not written to " + model_->Rows().Table() + ":\n" + e.what());
+        return false;
+    }
+    return true;
+}
+
+bool BoundGrid::WritePending() {
+    if (!Editable()) return true;
+    CommitCell();
+    for (int row = 0; row < RecordCount(); ++row)
+        if (!WriteRow(row)) return false;
+    return true;
+}
+
+void BoundGrid::CancelRow(int row) {
+    if (!Editable() || row < 0 || row >= RecordCount()) return;
+    if (IsEditing() && editRow_ == row) CloseEditor();
+    const int column = std::max(0, CurrentColumn());
+    bool gone = false;
+    {
+        Restructuring guard(restructuring_);
+        gone = model_->CancelRow(row);
+    }
+    // A new row that goes leaves the cursor on the "*" line that takes its place.
+    if (gone) {
+        SetCurrentCell(std::min(row, RecordCount()), column);
+        if (onRowColChange) onRowColChange(row, column);
+    }
+}
+
+void BoundGrid::SelectRow(int row) {
+    if (!Editable() || row < 0 || row >= RecordCount()) return;
+    if (!SetCurrentCell(row, std::max(0, CurrentColumn()))) return;
+    view_->selectionModel()->select(model_->index(row, 0),
+                                    QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+bool BoundGrid::DeleteCurrentRow() {
+    const int row = CurrentRow();
+    if (!Editable() || row < 0 || row >= RecordCount()) return false;
+    if (IsEditing()) CloseEditor();
+    bool cancel = false;
+    if (onBeforeDelete) onBeforeDelete(cancel);
+    if (cancel) return false;
+    const int column = std::max(0, CurrentColumn());
+    try {
+        Restructuring guard(restructuring_);
+        model_->DeleteRow(row);
+    } catch (const std::exception& e) {
+        Error("The row was not deleted from " + model_->Rows().Table() + ":\n" + e.what());
+        return false;
+    }
+    SetCurrentCell(std::min(row, RecordCount()), column);
+    // The rows counted less, whether or not the cursor moved.
+    if (onRowColChange) onRowColChange(row, column);
+    return true;
+}
+
+bool BoundGrid::Requery() {
+    if (!Editable()) return false;
+    CloseEditor();
+    db::EditableRows rows;
+    try {
+        rows = model_->Rows().Reread();
+    } catch (const std::exception& e) {
+        Error(e.what());
+        return false;
+    }
+    const int column = std::max(0, CurrentColumn());
+    {
+        Restructuring guard(restructuring_);
+        model_->SetRows(std::move(rows));
+    }
+    SetCurrentCell(0, column);
+    return true;
+}
+
+void BoundGrid::FocusGrid() {
+    if (IsEditing())
+        editor_->setFocus();
+    else
+        view_->setFocus();
+}
+
+bool BoundGrid::HasFocusInside() const {
+    QWidget* focus = QApplication::focusWidget();
+    return focus && (focus == view_ || view_->isAncestorOf(focus));
+}
+
+bool BoundGrid::ReleaseFocus() {
+    if (!Editable() || validating_) return true;
+    if (RecordCount() >= 1) {
+        bool cancel = false;
+        QPointer<BoundGrid> self(this);
+        validating_ = true;
+        try {
+            if (onValidate) onValidate(cancel);
+        } catch (...) {
+            if (self) validating_ = false;
+            throw;
+        }
+        if (!self) return true;
+        validating_ = false;
+        if (cancel) {
+            FocusGrid();
+            return false;
+        }
+    }
+    CommitCell();
+    return true;
+}
+
+// --- Moves and keys ----------------------------------------------------------------
+
+bool BoundGrid::BeforeMove(const QModelIndex& from, const QModelIndex& to) {
+    // The view moves the cursor off rows that the grid itself is taking away.
+    if (from == to || restructuring_) return true;
+    CommitCell();
+    if (from.isValid() && to.isValid() && from.row() != to.row()) return WriteRow(from.row());
+    return true;
+}
+
+void BoundGrid::Key(QKeyEvent* event) {
+    QPointer<BoundGrid> self(this);
+    int code = KeyCodeOf(*event);
+    if (code != 0 && onKeyDown) {
+        onKeyDown(code, event->modifiers());
+        if (!self || code == 0) return;
+    }
+    int ascii = CharacterOf(*event);
+    if (ascii != 0 && onKeyPress) {
+        onKeyPress(ascii);
+        if (!self || ascii == 0) return;
+    }
+    const int key = event->key();
+    if (ascii == 9 || ascii == 13 || (key == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier))) {
+        MoveByTab(true);
+    } else if (key == Qt::Key_Backtab || key == Qt::Key_Tab) {
+        MoveByTab(false);
+    } else if (ascii == 27) {
+        Escape();
+    } else if (ascii == 8) {
+        Backspace();
+    } else if (ascii != 0) {
+        TypeCharacter(ascii);
+    } else if (IsEditing() && !MovesRow(key)) {
+        editor_->BaseKey(event);
+    } else if (MovesCell(key)) {
+        CommitCell();
+        if (!self) return;
+        view_->BaseKey(event);
+    } else if (key == Qt::Key_Delete && view_->selectionModel()->isRowSelected(CurrentRow(), QModelIndex())) {
+        DeleteCurrentRow();
+    }
+}
+
+void BoundGrid::TypeCharacter(int ascii) {
+    if (!IsEditing()) {
+        if (OnNewRowLine()) {
+            QPointer<BoundGrid> self(this);
+            StartNewRow();
+            if (!self) return;
+        }
+        // A character typed over a cell replaces its text.
+        if (!OpenEditor(QString())) return;
+    }
+    editor_->insert(QString(QChar(ascii)));
+}
+
+void BoundGrid::Backspace() {
+    if (!IsEditing()) {
+        if (OnNewRowLine() || !OpenEditor(QString::fromStdString(CurrentCellText()))) return;
+        editor_->end(false);
+    }
+    editor_->backspace();
+}
+
+void BoundGrid::Escape() {
+    if (IsEditing()) {
+        CloseEditor();
+        return;
+    }
+    const int row = CurrentRow();
+    if (row >= 0 && row < RecordCount() && model_->Rows().IsPending(row)) CancelRow(row);
+}
+
+void BoundGrid::MoveByTab(bool forward) {
+    QPointer<BoundGrid> self(this);
+    // The cell goes into the row first: its update may move the cursor on.
+    CommitCell();
+    if (!self) return;
+    const int row = CurrentRow();
+    int column = CurrentColumn();
+    if (row < 0) return;
+    const int step = forward ? 1 : -1;
+    for (column += step; column >= 0 && column < ColumnCount(); column += step)
+        if (ColumnVisible(column)) {
+            SetCurrentCell(row, column);
+            return;
+        }
+    // Past the row's last shown column: the next row's first (the previous row's last).
+    const int next = row + step;
+    if (next < 0 || next > model_->NewRowLine()) return;
+    for (column = forward ? 0 : ColumnCount() - 1; column >= 0 && column < ColumnCount(); column += step)
+        if (ColumnVisible(column)) {
+            SetCurrentCell(next, column);
+            return;
+        }
+}
+
+// --- Leaving the grid --------------------------------------------------------------
+
+// The control that a click at this widget would give the focus to lies
+// outside the grid (the way the application gives focus on a click).
+bool BoundGrid::LeavesGrid(QWidget* target) const {
+    for (QWidget* w = target; w; w = w->parentWidget()) {
+        if (w == view_ || view_->isAncestorOf(w)) return false;
+        if (w->isEnabled() && (w->focusPolicy() & Qt::ClickFocus) == Qt::ClickFocus) return true;
+        if (w->isWindow()) break;
+    }
+    return false;
+}
+
+// Clicks are seen as they reach the window, before any control takes the
+// focus, so that a refused leave swallows the click whole; access keys are seen
+// before the control acts on them.
+bool BoundGrid::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick && type != QEvent::Shortcut)
+        return false;
+    if (!Editable() || validating_ || !isVisible() || !HasFocusInside()) return false;
+    QWidget* target = nullptr;
+    if (type == QEvent::Shortcut) {
+        target = qobject_cast<QWidget*>(watched);
+        if (!target || target->window() != window() || target == view_ || view_->isAncestorOf(target))
+            return false;
+    } else {
+        auto* handle = qobject_cast<QWindow*>(watched);
+        if (!handle || handle != window()->windowHandle()) return false;
+        const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+        target = window()->childAt(at);
+        if (!LeavesGrid(target)) return false;
+    }
+    if (ReleaseFocus()) return false;
+    event->accept();
+    return true;
 }
 
 }  // namespace r78::ui

@@ -1,0 +1,471 @@
+#include "screens/GridBlockScreen.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "core/DataLayout.h"
+#include "core/Loader.h"
+#include "core/Navigation.h"
+#include "core/Text.h"
+#include "platform/ui/Keys.h"
+#include "validation/ErrorLog.h"
+
+namespace r78 {
+
+namespace {
+
+QLabel* Bold(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    QFont f = label->font();
+    f.setBold(true);
+    label->setFont(f);
+    return label;
+}
+
+// Characters, not bytes: the width of a field counts what the operator typed.
+size_t CharCount(const std::string& text) {
+    size_t n = 0;
+    for (unsigned char c : text)
+        if ((c & 0xC0) != 0x80) ++n;
+    return n;
+}
+
+}  // namespace
+
+GridBlockScreen::GridBlockScreen(SharedState& s, GridParams params)
+    : BlockScreen(s, params.index), params_(std::move(params)) {
+    DataGridX = new ui::BoundGrid(this);
+    DataGridX->setObjectName("DataGridX");
+    DataGridX->SetCaption(params_.gridCaption);
+    Label6 = new QLabel("Press ESC twice before leaving blank new record marked *  in the GRID", this);
+    Label6->setObjectName("Label6");
+    Label30->setText(params_.goToLabel);
+
+    Refresh = new ui::CommandButton("&1. Refresh", this);
+    CmdNext = new ui::CommandButton(params_.listing ? "&2. Next" : "&2. Next Blk", this);
+    exit = new ui::CommandButton("&3. Save&&Exit", this);
+    Cmdval = new ui::CommandButton("&4. Validate Block", this);
+    if (params_.householdCheck) CmdValHH = new ui::CommandButton("&5. Validate HH", this);
+    CmdPrev = new ui::CommandButton(params_.listing ? "&6. Previous" : "&6. Prev Blk", this);
+
+    connect(Refresh, &QPushButton::clicked, this, [this] { Guard([this] { Refresh_Click(); }); });
+    connect(CmdNext, &QPushButton::clicked, this, [this] { Guard([this] { CmdNext_Click(); }); });
+    connect(exit, &QPushButton::clicked, this, [this] { Guard([this] { exit_Click(); }); });
+    connect(Cmdval, &QPushButton::clicked, this, [this] { Guard([this] { Cmdval_Click(); }); });
+    connect(CmdPrev, &QPushButton::clicked, this, [this] { Guard([this] { CmdPrev_Click(); }); });
+    if (CmdValHH)
+        connect(CmdValHH, &QPushButton::clicked, this, [this] { Guard([this] { CmdValHH_Click(); }); });
+
+    // A handler that fails swallows its key and keeps the focus in the grid.
+    DataGridX->onKeyDown = [this](int& key, Qt::KeyboardModifiers) {
+        bool done = false;
+        Guard([&] {
+            DataGridX_KeyDown(key);
+            done = true;
+        });
+        if (!done) key = 0;
+    };
+    DataGridX->onKeyPress = [this](int& ascii) {
+        bool done = false;
+        Guard([&] {
+            DataGridX_KeyPress(ascii);
+            done = true;
+        });
+        if (!done) ascii = 0;
+    };
+    DataGridX->onValidate = [this](bool& cancel) {
+        bool done = false;
+        Guard([&] {
+            DataGridX_Validate(cancel);
+            done = true;
+        });
+        if (!done) cancel = true;
+    };
+    DataGridX->onBeforeDelete = [this](bool& cancel) {
+        bool done = false;
+        Guard([&] {
+            DataGridX_BeforeDelete(cancel);
+            done = true;
+        });
+        if (!done) cancel = true;
+    };
+    DataGridX->onAfterColUpdate = [this](int column) { Guard([&] { DataGridX_AfterColUpdate(column); }); };
+    DataGridX->onAddNew = [this] { Guard([this] { DataGridX_OnAddNew(); }); };
+    DataGridX->onRowColChange = [this](int, int) { DataGridX_RowColChange(); };
+    DataGridX->onError = [this](const std::string& description) { s_.Messages->OkBox(description); };
+
+    for (const HeaderItem& item : params_.header) {
+        QLabel* value = Bold("", this);
+        switch (item.value) {
+            case HeaderItem::Value::Fsu:
+                (params_.listing ? Lbfsuno : lbfsu) = value;
+                break;
+            case HeaderItem::Value::Segment:
+            case HeaderItem::Value::FsuSu:
+                lbseg = value;
+                break;
+            case HeaderItem::Value::Sss:
+                lbsss = value;
+                break;
+            case HeaderItem::Value::Ssu:
+                lbssu = value;
+                break;
+        }
+    }
+}
+
+void GridBlockScreen::Compose(QLayout* headings) {
+    auto* header = new QHBoxLayout;
+    header->setSpacing(8);
+    header->addWidget(Bold("USER CODE:", this));
+    header->addWidget(Lbusercode);
+    for (const HeaderItem& item : params_.header) {
+        header->addSpacing(24);
+        header->addWidget(Bold(item.caption, this));
+        switch (item.value) {
+            case HeaderItem::Value::Fsu:
+                header->addWidget(params_.listing ? Lbfsuno : lbfsu);
+                break;
+            case HeaderItem::Value::Segment:
+            case HeaderItem::Value::FsuSu:
+                header->addWidget(lbseg);
+                break;
+            case HeaderItem::Value::Sss:
+                header->addWidget(lbsss);
+                break;
+            case HeaderItem::Value::Ssu:
+                header->addWidget(lbssu);
+                break;
+        }
+    }
+    header->addStretch();
+    QFont bold = Lbusercode->font();
+    bold.setBold(true);
+    Lbusercode->setFont(bold);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(8);
+    for (auto* b : {Refresh, CmdNext, exit, Cmdval, CmdValHH, CmdPrev}) {
+        if (!b) continue;
+        b->setMinimumHeight(30);
+        b->setMinimumWidth(110);
+        buttons->addWidget(b);
+    }
+    buttons->addStretch();
+    buttons->addWidget(Label30);
+    buttons->addWidget(Text3);
+
+    auto* top = new QVBoxLayout(this);
+    top->setContentsMargins(16, 10, 16, 10);
+    top->setSpacing(8);
+    if (headings) top->addLayout(headings);
+    top->addLayout(header);
+    top->addWidget(DataGridX, 3);
+    top->addWidget(Label6);
+    top->addWidget(DataGrid, 2);
+    top->addLayout(buttons);
+}
+
+// --- Load -----------------------------------------------------------------------
+
+void GridBlockScreen::Form_Load() {
+    ui::PlaceForm(this, 0, 0, 16000, 12000);
+    Lbusercode->setText(QString::fromStdString(s_.UserId));
+    for (const HeaderItem& item : params_.header) {
+        switch (item.value) {
+            case HeaderItem::Value::Fsu:
+                (params_.listing ? Lbfsuno : lbfsu)->setText(QString::fromStdString(s_.CurFsuNo));
+                break;
+            case HeaderItem::Value::Segment:
+                lbseg->setText(QString::fromStdString(s_.CurSeg));
+                break;
+            case HeaderItem::Value::FsuSu:
+                lbseg->setText(QString::fromStdString(s_.FsuSu));
+                break;
+            case HeaderItem::Value::Sss:
+                lbsss->setText(QString::fromStdString(s_.CurSss));
+                break;
+            case HeaderItem::Value::Ssu:
+                lbssu->setText(QString::fromStdString(s_.CurSsu));
+                break;
+        }
+    }
+    DataGrid->hide();
+
+    const layout::BlockTable& table = layout::BlockTableAt(index_);
+    try {
+        if (!s_.FsuConn) throw db::DbError("No FSU database is open");
+        BeforeBind();
+    } catch (const std::exception& e) {
+        Report("The block could not be read from the FSU's file.", e);
+        loaded_ = false;
+        return;
+    }
+    db::TableSource source{table.name, " where fsuno = ?", {s_.CurFsuNo}};
+    if (!params_.listing) {
+        source.selection += " and sss = ? and SSU = ?";
+        source.params.insert(source.params.end(), {s_.CurSss, s_.CurSsu});
+    }
+    source.selection += params_.order;
+    // A failure has been shown by the grid's error event.
+    if (!DataGridX->SetTableSource(*s_.FsuConn, std::move(source))) {
+        loaded_ = false;
+        return;
+    }
+    SetGridColumns();
+    if (DataGridX->RecordCount() < 1) {
+        DataGridX->AddNewRow();
+        Stamp();
+    } else {
+        DataGridX->MoveLast();
+    }
+    ShowRecordCaption();
+
+    setTabOrder(DataGridX->View(), Refresh);
+    QWidget* previous = Refresh;
+    for (QWidget* w : std::initializer_list<QWidget*>{CmdNext, exit, Cmdval, CmdValHH, CmdPrev, Text3}) {
+        if (!w) continue;
+        setTabOrder(previous, w);
+        previous = w;
+    }
+    DataGridX->FocusGrid();
+}
+
+void GridBlockScreen::Stamp() {
+    const int row = DataGridX->CurrentRow();
+    DataGridX->SetFieldText(row, "DPC", s_.UserDpc);
+    if (params_.listing) {
+        DataGridX->SetFieldText(row, "SCH", params_.schCode);
+        DataGridX->SetFieldText(row, "FSUNO", s_.CurFsuNo);
+    } else {
+        DataGridX->SetFieldText(row, "FSUNO", s_.CurFsuNo);
+        DataGridX->SetFieldText(row, "SU", s_.CurSeg);
+        DataGridX->SetFieldText(row, "sss", s_.CurSss);
+        DataGridX->SetFieldText(row, "SSU", s_.CurSsu);
+    }
+    DataGridX->SetFieldText(row, "creby", s_.UserId);
+    DataGridX->SetFieldText(row, "credate", s_.TodayYmd);
+}
+
+void GridBlockScreen::SetGridColumns() {
+    for (int c = 0; c < DataGridX->ColumnCount(); ++c) {
+        const std::string field = text::ToUpper(DataGridX->DataField(c));
+        bool shown = false;
+        for (const GridColumn& column : params_.columns) {
+            if (text::ToUpper(column.field) != field) continue;
+            DataGridX->SetColumnCaption(c, column.caption);
+            DataGridX->SetColumnWidthTwips(c, column.width);
+            shown = true;
+        }
+        DataGridX->SetColumnVisible(c, shown);
+    }
+    DataGridX->SetCurrentColumn(params_.firstEditColumn);
+    ShowRecordCaption();
+}
+
+void GridBlockScreen::ShowRecordCaption() {
+    // The "*" line holds no record yet: its position shows as 0.
+    const int position = DataGridX->OnNewRowLine() ? 0 : DataGridX->CurrentRow() + 1;
+    DataGridX->SetRecordCaption(QString::fromStdString("Record " + SignText(position) + "/" +
+                                                       std::to_string(DataGridX->RecordCount())));
+}
+
+std::string GridBlockScreen::RowField(const std::string& field) const {
+    return DataGridX->FieldText(DataGridX->CurrentRow(), field);
+}
+
+void GridBlockScreen::SetRowField(const std::string& field, const std::string& text) {
+    DataGridX->SetFieldText(DataGridX->CurrentRow(), field, text);
+}
+
+// --- Grid events ----------------------------------------------------------------
+
+void GridBlockScreen::DataGridX_KeyDown(int& keyCode) {
+    if (keyCode == ui::kKeyReturn) {
+        const int c = DataGridX->CurrentColumn();
+        const std::string t = CellText();
+        bool passed = true;
+        const int width = s_.Width(index_, c + 1);
+        if (CharCount(t) > static_cast<size_t>(width)) {
+            ErrBeep(std::string("field length exceeds field size") +
+                    " field size = " + std::to_string(width));
+            passed = false;
+        }
+        // The column's rule runs also after a width refusal: one Enter may bring two messages.
+        const bool editable = c >= params_.firstEditColumn && c <= params_.lastEditColumn;
+        if (!editable || !ColumnRule(c, t)) passed = false;
+        if (!passed) {
+            // The cell keeps its text and the cursor.
+            keyCode = 0;
+            DataGridX->FocusGrid();
+        } else if (EndsRow(c)) {
+            keyCode = 0;
+            StepToNextRow();
+        }
+    }
+    switch (keyCode) {
+        case ui::kKeyReturn:
+        case ui::kKeyPageUp:
+        case ui::kKeyPageDown:
+        case ui::kKeyUp:
+        case ui::kKeyDown:
+            ShowRecordCaption();
+            break;
+        default:
+            break;
+    }
+}
+
+void GridBlockScreen::StepToNextRow() {
+    // From the last row the next is the "*" line; from the "*" line there is none.
+    const int next = DataGridX->CurrentRow() + 1;
+    if (next <= DataGridX->RecordCount()) DataGridX->SetCurrentCell(next, params_.firstEditColumn);
+    DataGridX->FocusGrid();
+    ShowRecordCaption();
+}
+
+void GridBlockScreen::DataGridX_KeyPress(int& keyAscii) {
+    // Enter moves on as Tab does.
+    if (keyAscii == ui::kKeyReturn) {
+        keyAscii = ui::kKeyTab;
+        return;
+    }
+    if (!params_.filterKeys) return;
+    if (PassesKeyFilter(keyAscii) || MayType(DataGridX->CurrentColumn(), keyAscii)) return;
+    ErrBeep("numeric entry please");
+    // The refused key acts as a Backspace.
+    keyAscii = ui::kKeyBack;
+}
+
+void GridBlockScreen::DataGridX_Validate(bool& cancel) {
+    const int c = DataGridX->CurrentColumn();
+    const int width = s_.Width(index_, c + 1);
+    if (CharCount(CellText()) > static_cast<size_t>(width)) {
+        ErrBeep(std::string("field length exceeds field size") + " field size = " + std::to_string(width));
+        // The cursor stays on the cell in error, its text kept.
+        cancel = true;
+        return;
+    }
+    if (EndsRow(c) && !DataGridX->OnNewRowLine()) {
+        // A row that cannot be written keeps the operator in the grid.
+        if (!DataGridX->SetCurrentCell(DataGridX->CurrentRow() + 1, params_.firstEditColumn)) cancel = true;
+        ShowRecordCaption();
+    }
+}
+
+void GridBlockScreen::DataGridX_AfterColUpdate(int column) {
+    // Serial numbers are kept in two digits, so that they sort as numbers.
+    if (!params_.listing && column == 5) {
+        const std::string field = DataGridX->DataField(column);
+        const std::string slno = text::Trim(RowField(field));
+        if (slno.size() == 1) SetRowField(field, "0" + slno);
+    }
+    ColumnUpdated(column);
+}
+
+void GridBlockScreen::DataGridX_OnAddNew() {
+    DataGridX->SetCurrentColumn(params_.firstEditColumn);
+    DataGridX->FocusGrid();
+    Stamp();
+    ShowRecordCaption();
+}
+
+void GridBlockScreen::DataGridX_BeforeDelete(bool& cancel) {
+    cancel = !s_.Messages->YesNo("Are you sure that you want to delete the record?");
+}
+
+void GridBlockScreen::DataGridX_RowColChange() {
+    if (DataGridX->RecordCount() < 1 || !s_.GridEventsOn) return;
+    try {
+        ShowRecordCaption();
+    } catch (...) {
+        // The position is shown again at the next move.
+    }
+}
+
+// --- Rows -------------------------------------------------------------------------
+
+void GridBlockScreen::DropBlankGridRow() {
+    if (DataGridX->RecordCount() != 1) return;
+    DataGridX->CommitCell();
+    bool blank = false;
+    for (int c : params_.keyColumns)
+        if (DataGridX->FieldText(0, DataGridX->DataField(c)).empty()) blank = true;
+    DataGridX->SetCurrentColumn(params_.keyColumns.back());
+    // Only a row that never reached the table goes: a stored row keeps its corrections.
+    if (blank && DataGridX->IsNewRow(0)) {
+        DataGridX->CancelRow(0);
+        ShowRecordCaption();
+    }
+}
+
+bool GridBlockScreen::SettleRows() {
+    DropBlankGridRow();
+    return DataGridX->WritePending();
+}
+
+bool GridBlockScreen::RefreshRows() {
+    if (DataGridX->RecordCount() > 0) {
+        if (!DataGridX->WritePending() || !DataGridX->Requery()) return false;
+        if (DataGridX->RecordCount() > 0 && !DataGridX->MoveLast()) return false;
+    }
+    SetGridColumns();
+    return true;
+}
+
+// --- Buttons ----------------------------------------------------------------------
+
+void GridBlockScreen::Refresh_Click() {
+    DropBlankGridRow();
+    if (RefreshRows()) DataGridX->FocusGrid();
+}
+
+bool GridBlockScreen::EmptyBlockGate() {
+    if (params_.emptyBlock == GridParams::EmptyBlock::MoveOn) return true;
+    if (LoadTableData(s_, index_) > 0) return true;
+    if (params_.emptyBlock == GridParams::EmptyBlock::Refuse) {
+        ErrBeep(params_.emptyBlockMessage);
+        return false;
+    }
+    return s_.Messages->YesNo(params_.emptyBlockMessage);
+}
+
+void GridBlockScreen::Leave(int index) {
+    // The rows are counted and the screen left only with the row in hand stored.
+    if (!SettleRows() || !EmptyBlockGate()) return;
+    MoveOn(index);
+}
+
+void GridBlockScreen::CmdNext_Click() { Leave(NextFormIndex(s_.CurSchType, s_.CurFormIndex)); }
+
+void GridBlockScreen::CmdPrev_Click() { Leave(PrevFormIndex(s_.CurSchType, s_.CurFormIndex)); }
+
+void GridBlockScreen::exit_Click() {
+    if (!SettleRows()) return;
+    ReturnToPacket();
+}
+
+bool GridBlockScreen::GoToGate(int) { return DataGridX->WritePending(); }
+
+void GridBlockScreen::Cmdval_Click() {
+    DropBlankGridRow();
+    if (!DataGridX->WritePending() || !RefreshRows()) return;
+    try {
+        RunBlockCheck(params_.blockNo, "block contains no records", params_.blockCheck);
+    } catch (const std::exception& e) {
+        Report("The block was not validated.", e);
+    }
+}
+
+void GridBlockScreen::CmdValHH_Click() {
+    if (!params_.householdCheck) return;
+    DropBlankGridRow();
+    if (!DataGridX->WritePending() || !RefreshRows()) return;
+    try {
+        RunHouseholdCheck(params_.householdCheck, params_.householdCaption);
+    } catch (const std::exception& e) {
+        Report("The household was not validated.", e);
+    }
+}
+
+}  // namespace r78
