@@ -201,6 +201,7 @@ public:
     }
     void Close(QWidget* editor) { closeEditor(editor, QAbstractItemDelegate::NoHint); }
     bool Editing() const { return state() == QAbstractItemView::EditingState; }
+    int ContentWidth(int column) const { return sizeHintForColumn(column); }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override {
@@ -394,10 +395,18 @@ void BoundGrid::SetColumnVisible(int column, bool visible) { view_->setColumnHid
 bool BoundGrid::ColumnVisible(int column) const { return !view_->isColumnHidden(column); }
 
 void BoundGrid::SetColumnWidthTwips(int column, int twips) {
-    view_->setColumnWidth(column, TwipsToPixels(twips));
+    widthTwips_[column] = twips;
+    // The width is the screen's, but a column never shows less than its widest
+    // value or caption line: this program's font is larger than the one the
+    // widths were chosen for, and a cut "B 6-211" tells the operator nothing.
+    const int fit = std::max(view_->ContentWidth(column), view_->horizontalHeader()->sectionSizeHint(column));
+    view_->setColumnWidth(column, std::max(TwipsToPixels(twips), fit));
 }
 
-int BoundGrid::ColumnWidthTwips(int column) const { return view_->columnWidth(column) * 15; }
+int BoundGrid::ColumnWidthTwips(int column) const {
+    auto it = widthTwips_.find(column);
+    return it != widthTwips_.end() ? it->second : view_->columnWidth(column) * 15;
+}
 
 int BoundGrid::CurrentRow() const {
     if (Editable()) return view_->currentIndex().isValid() ? view_->currentIndex().row() : -1;

@@ -6,6 +6,7 @@
 #include <QTableView>
 #include <QWidget>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -219,6 +220,7 @@ private:
     bool filterInstalled_ = false;
     bool validating_ = false;
     bool restructuring_ = false;
+    std::map<int, int> widthTwips_;  // the widths the screens gave, by column
 };
 
 }  // namespace r78::ui
