@@ -1,0 +1,427 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPointer>
+#include <QTest>
+#include <QWindow>
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "control/ui/packet.h"
+#include "core/DataLayout.h"
+#include "core/Startup.h"
+#include "core/ui/Database_login.h"
+#include "listing/orcl_000a.h"
+#include "listing/orcl_000b.h"
+#include "listing/orcl_000c.h"
+#include "screens/LazyForm.h"
+#include "tests/support/ScriptedMessages.h"
+#include "tests/support/TempDrive.h"
+#include "validation/ui/vform.h"
+
+namespace r78 {
+namespace {
+
+using Texts = std::vector<std::string>;
+using Cells = std::vector<std::pair<std::string, std::string>>;
+
+const char* const kToday = "200325";  // the clock's 25 March 2020
+
+// The program as main() puts it together, on a fresh drive with a clock the test
+// sets and a message service that answers for the operator. FSU 10004 of the demo
+// sample list is rural, state 27, district 17: not a hilly or remote area.
+class MainRoadTest : public ::testing::Test {
+protected:
+    MainRoadTest() {
+        state.DriveC = drive.Root();
+        state.Messages = &messages;
+        StartUp(state, test::FixedClock({2020, 3, 25}));
+        state.FormTable[1] = &blocks12Form;
+        state.FormTable[2] = &partAForm;
+        state.FormTable[3] = &partBForm;
+    }
+    ~MainRoadTest() override {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (qobject_cast<vform*>(w)) delete w;
+        delete control.data();
+        delete login.data();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    QWidget* Focus() const { return QApplication::focusWidget(); }
+    QWidget* Front() const { return QApplication::activeWindow(); }
+    void Settle() {
+        QApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    // Keys go where the operator's cursor is; a grid cell's editor opens on the first.
+    void Type(const std::string& keys) {
+        for (char c : keys) QTest::keyClick(Focus(), c);
+        Settle();
+    }
+    void Key(Qt::Key key) {
+        ASSERT_NE(Focus(), nullptr);
+        QTest::keyClick(Focus(), key);
+        Settle();
+    }
+    void Enter(const std::string& keys) {
+        Type(keys);
+        Key(Qt::Key_Return);
+    }
+    // A mouse click into the window at the button, which the window sees first.
+    void Click(QWidget* target) {
+        QWidget* window = target->window();
+        ASSERT_TRUE(window->isVisible()) << window->objectName().toStdString();
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                          target->mapTo(window, target->rect().center()));
+        Settle();
+    }
+    // Chooses a schedule on packet's list: a click on its line, then Enter.
+    void ChooseSchedule(int row) {
+        QListWidget* list = control->List1;
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          list->visualItemRect(list->item(row)).center());
+        Settle();
+        ASSERT_EQ(Focus(), list);
+        Key(Qt::Key_Return);
+    }
+    // What the operator was told since the last look, as "kind: text".
+    Texts Told() {
+        Texts told;
+        for (const auto& s : std::exchange(messages.shown, {})) told.push_back(s.kind + ": " + s.text);
+        return told;
+    }
+
+    std::filesystem::path FsuPath() const { return drive.Root() / "R78" / "data" / "78110004.mdb"; }
+    std::string Read(const std::string& sql) {
+        const auto rs = db::Connection::Open(FsuPath())->Query(sql);
+        if (rs.Eof()) return "<no row>";
+        return rs.Field(0).IsNull() ? "<null>" : rs.Field(0).Text();
+    }
+    // A row written straight into the FSU's file, as the household screens would.
+    void Write(db::Connection& file, const std::string& table, Cells cells) {
+        cells.insert(cells.begin(), {{"DPC", "101"}, {"FSUNO", "10004"}, {"SSS", "1"}, {"SSU", "01"}});
+        std::string cols, marks;
+        db::Params params;
+        for (const auto& [col, value] : cells) {
+            cols += (cols.empty() ? "" : ",") + col;
+            marks += marks.empty() ? "?" : ",?";
+            params.emplace_back(value);
+        }
+        file.Execute("insert into " + table + " (" + cols + ") values (" + marks + ")", params);
+    }
+    // Household 1/01 of each schedule, surveyed: one member of 40 who answered
+    // for the household, and its characteristics adding up; no trips, appliances
+    // or further blocks.
+    void WriteHouseholds() {
+        auto file = db::Connection::Open(FsuPath());
+        for (const char* sch : {"S211", "S051"}) {
+            Write(*file, std::string(sch) + "L01",
+                  {{"SCH", sch[1] == '2' ? "211" : "051"},
+                   {"INFSLN", "01"},
+                   {"SVC", "1"},
+                   {"DOS", "160320"},
+                   {"DOD", "200320"},
+                   {"REM1", "2"},
+                   {"REM2", "2"},
+                   {"REM3", "2"},
+                   {"REM4", "2"}});
+        }
+        Write(*file, "S211L02",
+              {{"SLNO", "01"},
+               {"B3C3", "1"},
+               {"B3C4", "1"},
+               {"B3C5", "40"},
+               {"B3C6", "2"},
+               {"B3C7", "05"},
+               {"B3C8", "11"}});
+        // The monthly expenditure: 3000 + 500 + 200 and a twelfth of the yearly 1200 + 2400.
+        Write(*file, "S211L03",
+              {{"B4I1", "1"},
+               {"B4I2", "111"},
+               {"B4I3", "01111"},
+               {"B4I4", "1"},
+               {"B4I5", "1"},
+               {"B4I6", "9"},
+               {"B4I8", "3000"},
+               {"B4I9", "500"},
+               {"B4I10", "200"},
+               {"B4I11", "1200"},
+               {"B4I12", "2400"},
+               {"B4I13", "4000"}});
+        Write(*file, "S051L02",
+              {{"SLNO", "01"},
+               {"B3C3", "1"},
+               {"B3C4", "1"},
+               {"B3C5", "40"},
+               {"B3C6", "2"},
+               {"B3C7", "05"},
+               {"B3C8", "11"},
+               {"B3C9", "01"},
+               {"B3C10", "61"},
+               {"B3C11", "1"},
+               {"B3C12", "1"},
+               {"B3C14", "2"},
+               {"B3C16", "1"}});
+        Cells block4{{"B4I1", "1"},   {"B4I2", "1"},   {"B4I3", "9"},    {"B4I4", "01"},   {"B4I5", "3000"},
+                     {"B4I6", "500"}, {"B4I7", "200"}, {"B4I8", "1200"}, {"B4I9", "2400"}, {"B4I10", "4000"},
+                     {"B4I16", "01"}, {"B4I18", "01"}, {"B4I20", "01"},  {"B4I26", "01"}};
+        // One-digit codes: 1, but 2 (no) for the possessions of items 38 to 43 and 45,
+        // so that no air conditioner or cooler is to be listed in blocks 4.1 and 4.2.
+        for (int item : {11, 12, 13, 14, 15, 17, 19, 21, 22, 23, 25, 27, 28, 29, 30, 32, 34, 35, 36, 37})
+            block4.push_back({"B4I" + std::to_string(item), "1"});
+        for (int item = 38; item <= 43; ++item) block4.push_back({"B4I" + std::to_string(item), "2"});
+        block4.push_back({"B4I45", "2"});
+        Write(*file, "S051L03", block4);
+    }
+
+    // Rows of the FSU, over every block table, whose O-column differs from its column.
+    long SnapshotDifferences() {
+        long rows = 0;
+        for (const auto& t : layout::BlockTables()) {
+            std::string differs;
+            for (const auto& c : t.SnapshotSources())
+                differs += (differs.empty() ? "" : " or ") + ("O" + c.name) + " is not " + c.name;
+            rows += std::stol(
+                Read("select count(*) from " + t.name + " where fsuno = '10004' and (" + differs + ")"));
+        }
+        return rows;
+    }
+
+    // The error list shown on the validation screen, one "blk|item|col|msg1|msgtype" a row.
+    static Texts Listed(const ui::BoundGrid& grid) {
+        Texts rows;
+        const QAbstractItemModel& m = *grid.Model();
+        for (int r = 0; r < grid.RecordCount(); ++r) {
+            std::string row;
+            for (const char* field : {"blk", "item", "col", "msg1", "msgtype"})
+                row += (row.empty() ? "" : "|") +
+                       m.data(m.index(r, grid.FieldColumn(field))).toString().toStdString();
+            rows.push_back(row);
+        }
+        return rows;
+    }
+    static bool AnyCritical(const Texts& rows) {
+        for (const std::string& row : rows)
+            if (row.size() >= 4 && row.compare(row.size() - 4, 4, "Crit") == 0) return true;
+        return false;
+    }
+    vform* ValidationScreen() const {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* v = qobject_cast<vform*>(w); v && v->isVisible()) return v;
+        return nullptr;
+    }
+
+    test::TempDrive drive;
+    test::ScriptedMessages messages;
+    SharedState state;
+    // The block-screen table's slots 1 to 3, as main() fills them.
+    LazyForm<orcl_000a> blocks12Form{state};
+    LazyForm<orcl_000b> partAForm{state};
+    LazyForm<orcl_000c> partBForm{state};
+    QPointer<Database_login> login;
+    QPointer<packet> control;
+};
+
+TEST_F(MainRoadTest, LoginListingHouseholdsValidateAndFreeze) {
+    // 1. Log in: user id, Enter, password, Enter, and Enter on OK.
+    login = new Database_login(state, [this] {
+        control = new packet(state);
+        control->show();
+    });
+    login->show();
+    Settle();
+    ASSERT_EQ(Focus(), login->txtUserID);
+    Enter("OPR1");
+    Enter("PASS1");
+    ASSERT_EQ(Focus(), login->CmdOK);
+    Key(Qt::Key_Return);
+    EXPECT_TRUE(login.isNull());
+    ASSERT_FALSE(control.isNull());
+    EXPECT_EQ(Front(), control.data());
+    EXPECT_EQ(control->Lbusercode->text(), "OPR1");
+    EXPECT_EQ(Focus(), control->List1);
+
+    // 2. Schedule 0.0 and FSU 10004: its file is made from the template.
+    Key(Qt::Key_Return);
+    EXPECT_EQ(state.CurSchType, 0);
+    ASSERT_EQ(Focus(), control->Text1);
+    Enter("10004");
+    EXPECT_EQ(Told(), Texts{"error: New File 78110004.mdb being created in " +
+                            (drive.Root() / "R78" / "data").string()});
+    ASSERT_TRUE(std::filesystem::exists(FsuPath()));
+    EXPECT_TRUE(state.FsuOpen);
+    EXPECT_EQ(control->Lbfsunoreg->text(), "SAMPLE FSU NO: 10004 REGISTERED");
+    EXPECT_EQ(control->Label27->text(), "") << "nothing of the listing is entered yet";
+
+    // 3. Blocks 1 and 2 of the listing, box by box from the present population.
+    ASSERT_EQ(Focus(), control->Text3);
+    Enter("1");
+    orcl_000a* blocks12 = blocks12Form.Current();
+    ASSERT_NE(blocks12, nullptr);
+    EXPECT_TRUE(control->isHidden());
+    EXPECT_EQ(Front(), blocks12);
+    EXPECT_EQ(blocks12->Lbfsuno->text(), "10004");
+    EXPECT_EQ(blocks12->Text1[5]->text(), "273") << "state and region from the sample list";
+    ASSERT_EQ(Focus(), blocks12->Text1[13]);
+    // Present population; no approximate population of the SU, so no sub-divisions.
+    for (const char* typed : {"1000", "", ""}) Enter(typed);
+    EXPECT_EQ(blocks12->Text1[16]->text(), "000");
+    // Survey code 1, no reason for substitution, one investigator.
+    for (const char* typed : {"1", "", "1234", "", ""}) Enter(typed);
+    // Surveyed on 16 March, despatched on 20 March; 5 hours; the remarks.
+    for (const char* typed : {"160320", "200320", "5", "1", "2", "1", "2"}) Enter(typed);
+    ASSERT_EQ(Focus(), blocks12->CmdSave);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Told(), Texts{});
+    EXPECT_EQ(Focus(), blocks12->Text3);
+    EXPECT_EQ(
+        Read("select SVC || ' ' || APOP || ' ' || D1 || ' ' || DOS || ' ' || DOD || ' ' || REM4 || ' ' || "
+             "CREBY || ' ' || CREDATE from S000L01 where fsuno = '10004'"),
+        std::string("1 1000 0 160320 200320 2 OPR1 ") + kToday);
+    EXPECT_EQ(Read("select creby || ' ' || Credate from samplelist"), std::string("OPR1 ") + kToday);
+
+    // Block 6 part A: stratum 1 and the all-strata row 9, one household surveyed.
+    Click(blocks12->CmdNext);
+    auto* partA = partAForm.Current();
+    ASSERT_NE(partA, nullptr);
+    EXPECT_EQ(Front(), partA);
+    EXPECT_EQ(state.CurFormIndex, 2);
+    EXPECT_EQ(partA->Label2->text(),
+              "Block -6-PT-A.  Particulars of Sampling  of households ( Sch 21.1) (Level - 02)");
+    ASSERT_EQ(Focus(), partA->DataGridX->View());
+    for (const char* sss : {"1", "9"})
+        for (const char* cell : {"500", sss, "10", "1", "1", "0", "1", "0"}) Enter(cell);
+    EXPECT_TRUE(partA->DataGridX->OnNewRowLine());
+    EXPECT_EQ(partA->DataGridX->RecordCaption(), "Record  0/2");
+    Click(partA->CmdNext);
+    EXPECT_EQ(Told(), Texts{});
+
+    // Part B likewise, with no household replaced.
+    auto* partB = partBForm.Current();
+    ASSERT_NE(partB, nullptr);
+    EXPECT_EQ(partAForm.Current(), nullptr);
+    EXPECT_EQ(Front(), partB);
+    EXPECT_EQ(state.CurFormIndex, 3);
+    ASSERT_EQ(Focus(), partB->DataGridX->View());
+    for (const char* sss : {"1", "9"})
+        for (const char* cell : {sss, "10", "1", "1", "0", "1", "0", "0"}) Enter(cell);
+    Click(partB->CmdNext);
+    EXPECT_EQ(Told(), Texts{});
+    EXPECT_EQ(partBForm.Current(), nullptr);
+    EXPECT_EQ(Front(), control.data());
+    EXPECT_EQ(Focus(), control->Text3);
+    // The strata as stored: "SCH SEGPOP SSS CAPH SELH SURVD SSURVD TSURVD Casualty REPLHHD".
+    const std::string block6Rows =
+        "select group_concat(SCH || ' ' || coalesce(SEGPOP, '-') || ' ' || SSS || ' ' || CAPH || ' ' || "
+        "SELH || ' ' || SURVD || ' ' || SSURVD || ' ' || TSURVD || ' ' || Casualty || ' ' || "
+        "coalesce(REPLHHD, '-'), '; ') from (select * from ";
+    EXPECT_EQ(Read(block6Rows + "S000L02 order by SSS)"),
+              "211 500 1 10 1 1 0 1 0 -; 211 500 9 10 1 1 0 1 0 -");
+    EXPECT_EQ(Read(block6Rows + "S000L03 order by SSS)"), "051 - 1 10 1 1 0 1 0 0; 051 - 9 10 1 1 0 1 0 0");
+
+    // 4. Household 1/01 of each schedule, put into the file as its screens would,
+    // then selected on packet; the counts follow.
+    WriteHouseholds();
+    struct Household {
+        int schedule;
+        QLabel* count;
+        const char* countColumn;
+        const char* block6;
+    };
+    for (const Household& hh : {Household{1, control->Lb211, "CNT211", "S000L02"},
+                                Household{2, control->Lb051, "CNT051", "S000L03"}}) {
+        SCOPED_TRACE(hh.countColumn);
+        ChooseSchedule(hh.schedule);
+        EXPECT_EQ(state.CurSchType, hh.schedule);
+        ASSERT_EQ(Focus(), control->Text1);
+        Enter("10004");
+        EXPECT_EQ(Told(), Texts{});
+        EXPECT_TRUE(state.FsuOpen);
+        EXPECT_EQ(control->Lbfsunoreg->text(), "SAMPLE FSU NO: 10004 REGISTERED");
+        EXPECT_EQ(control->Label27->text(), "YES");
+        ASSERT_EQ(Focus(), control->Text4);
+        Enter("1");
+        ASSERT_EQ(Focus(), control->Text5);
+        Enter("1");
+        EXPECT_EQ(Told(), Texts{});
+        EXPECT_TRUE(state.HhSelected);
+        EXPECT_EQ(state.HhExists, 1);
+        EXPECT_EQ(control->Text5->text(), "01");
+        EXPECT_EQ(Focus(), control->Text3);
+        EXPECT_EQ(hh.count->text(), " 1");
+        EXPECT_EQ(Read(std::string("select ") + hh.countColumn + " from S000L01"), "1");
+        EXPECT_EQ(Read(std::string("select ") + hh.countColumn + " from samplelist"), "1");
+        EXPECT_EQ(Read(std::string("select ASURVD from ") + hh.block6 + " where SSS = '1'"), "1");
+    }
+
+    // 5. Validate: the listing with the coverage check, then each schedule's households.
+    Click(control->Cmdval);
+    vform* checks = ValidationScreen();
+    ASSERT_NE(checks, nullptr);
+    EXPECT_TRUE(control->isHidden());
+    EXPECT_EQ(checks->lbfsu->text(), "10004");
+    struct Run {
+        QPushButton* button;
+        const char* schedule;
+        const char* caption;
+    };
+    for (const Run& run : {Run{checks->CmdVal000, "0.0", "Sch 0.0"}, Run{checks->CmdVal211, "211", "Sch 211"},
+                           Run{checks->CmdVal051, "051", "Sch 5.1"}}) {
+        SCOPED_TRACE(run.schedule);
+        Click(run.button);
+        EXPECT_EQ(Told(), Texts{});
+        EXPECT_EQ(checks->Lbsch->text(), run.schedule);
+        EXPECT_FALSE(checks->DataGrid2->isHidden());
+        EXPECT_EQ(checks->DataGrid2->Caption(),
+                  QString("List of Error Messages detected by Data Validation Checks ") + run.caption);
+        const Texts listed = Listed(*checks->DataGrid2);
+        EXPECT_FALSE(AnyCritical(listed)) << testing::PrintToString(listed);
+        EXPECT_EQ(std::to_string(listed.size()),
+                  Read("select count(*) from val_error where fsuno = '10004'"));
+    }
+    Click(checks->CmdExit);
+    Settle();
+    EXPECT_EQ(ValidationScreen(), nullptr);
+    EXPECT_TRUE(control->isVisible());
+    EXPECT_EQ(state.CurFsuNo, "10004");
+
+    // 6. Freeze, saying Yes to both questions: the entry is marked complete, the
+    // FSU frozen and snapshotted, and packet lets it go.
+    messages.Answer(true);
+    messages.Answer(true);
+    Click(control->CmdUpload);
+    EXPECT_EQ(Told(),
+              (Texts{"question: Data not verified. once frozen data for this FSU can not be verified\n"
+                     "freeze the data any way?",
+                     "question: Data Entry of all the schedules completed?", "error: data frozen"}));
+    EXPECT_EQ(state.CurFsuNo, "");
+    EXPECT_FALSE(state.FsuOpen);
+    EXPECT_EQ(control->Text1->text(), "");
+    EXPECT_EQ(control->Text4->text(), "");
+    EXPECT_EQ(control->Text5->text(), "");
+
+    EXPECT_EQ(Read("select entsts || ' ' || DOENT || ' ' || loadsts || ' ' || DOLOAD || ' ' || "
+                   "coalesce(vrfsts, '-') from samplelist where fsuno = '10004'"),
+              std::string("Y ") + kToday + " Y " + kToday + " -");
+    EXPECT_EQ(SnapshotDifferences(), 0);
+    // Each schedule's tables hold the snapshot of what was entered.
+    for (const char* table : {"S000L01", "S211L01", "S051L01"})
+        EXPECT_EQ(Read(std::string("select OSVC from ") + table), "1") << table;
+    EXPECT_EQ(Read("select group_concat(OTSURVD, ' ') from S000L02"), "1 1");
+    EXPECT_EQ(Read("select group_concat(OREPLHHD, ' ') from S000L03"), "0 0");
+    EXPECT_EQ(Read("select OB3C5 from S211L02"), "40");
+    EXPECT_EQ(Read("select OB4I13 from S211L03"), "4000");
+    EXPECT_EQ(Read("select OB3C10 from S051L02"), "61");
+    EXPECT_EQ(Read("select OB4I10 from S051L03"), "4000");
+    EXPECT_EQ(Read("select count(*) from val_error where msgtype = 'Crit'"), "0");
+
+    // The FSU is no longer registered: a second freeze is refused at once.
+    Click(control->CmdUpload);
+    EXPECT_EQ(Told(), Texts{"error: FSU NO not yet registered"});
+}
+
+}  // namespace
+}  // namespace r78
