@@ -87,7 +87,7 @@ void InsertRow(db::Connection& conn, const layout::BlockTable& t, const std::map
 }
 
 std::string Two(int n) {
-    char buf[8];
+    char buf[16];
     std::snprintf(buf, sizeof buf, "%02d", n);
     return buf;
 }

@@ -30,7 +30,7 @@ Cells With(Cells row, const Cells& changes) {
 }
 
 std::string Two(int n) {
-    char buf[8];
+    char buf[16];
     std::snprintf(buf, sizeof buf, "%02d", n);
     return buf;
 }
