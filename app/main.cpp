@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QMessageBox>
 
 #include "control/ui/packet.h"
 #include "core/Startup.h"
@@ -12,6 +11,8 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // Message boxes carry the program's name in their title bar.
+    QApplication::setApplicationName("Data Entry TQS 78th Round");
     r78::ui::QtMessageService messages;
     r78::SharedState state;
     state.DriveC = R78_DRIVE_C;
