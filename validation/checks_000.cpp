@@ -80,7 +80,6 @@ void ValSch000(SharedState& s) {
 void ValBlk000_1(SharedState& s) {
     const RecRow r(s, 0);
     const std::string blk = BlockText(s);
-    const std::string blk2 = SignText(2);
 
     s.ValIsCritical = false;
     if (r.Num(D1) != SubDivisionCount(r.Text(Sector), r.Text(STR), r.Text(Dist), r.Text(APOP1)))

@@ -31,7 +31,6 @@ constexpr std::string_view kNcoDivisions = "11..13,21..24,31..34,41,42,51,52,61,
 void ValBlk051_1(SharedState& s) {
     const RecRow r(s, 0);
     const std::string blk = BlockText(s);
-    const std::string blk2 = SignText(2);
 
     if (!r.In(SVC, "1..3,x")) LogValError(s, blk, "9", "", "inconsistent survey code", " ");
     s.ValIsCritical = false;

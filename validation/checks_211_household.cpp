@@ -40,7 +40,6 @@ int64_t MonthlyExpenditure(const RecRow& r) {
 void ValBlk211_1(SharedState& s) {
     const RecRow r(s, 0);
     const std::string blk = BlockText(s);
-    const std::string blk2 = SignText(2);
 
     if (!r.In(SVC, "1..3,x")) LogValError(s, blk, "9", "", "inconsistent survey code", " ");
     s.ValIsCritical = false;

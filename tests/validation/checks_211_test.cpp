@@ -216,6 +216,9 @@ INSTANTIATE_TEST_SUITE_P(
         RowCase{"Code3WithoutReason",
                 {{"SVC", "3"}},
                 {"B 1|10||item-10 = 1 to 3 or 9 iff item 9 not = 1|inconsistent reason for subst|Warn"}},
+        RowCase{"Code2WithoutReason",
+                {{"SVC", "2"}},
+                {"B 1|10||item-10 = 1 to 3 or 9 iff item 9 not = 1|inconsistent reason for subst|Warn"}},
         RowCase{"Code2WithReason1", {{"SVC", "2"}, {"RES_SUBST", "1"}}, {}},
         RowCase{
             "SurveyIn2019", {{"DOS", "150619"}}, {"B 2|2(i)|3|Date of survey beyond survey period||Warn"}},
@@ -267,6 +270,7 @@ INSTANTIATE_TEST_SUITE_P(
         RowCase{"Clean", {}, {}},
         RowCase{"SizeZero", {{"I1", "0"}}, {"B 4|1||Househod size should be >= 1||Crit"}},
         RowCase{"SizeEmpty", {{"I1", ""}}, {"B 4|1||Househod size should be >= 1||Crit"}},
+        RowCase{"Size99", {{"I1", "99"}}, {}},
         RowCase{"NcoUnknown", {{"I2", "999"}}, {"B 4|2||Invalid NCO code||Warn"}},
         RowCase{"NcoOnlyPastEntry116", {{"I2", "921"}}, {"B 4|2||Invalid NCO code||Warn"}},
         RowCase{"NcoSecondEntry", {{"I2", "512"}}, {}},
@@ -279,6 +283,9 @@ INSTANTIATE_TEST_SUITE_P(
         RowCase{"NcoOfBlanks",
                 {{"I2", "   "}, {"I3", ""}},
                 {"B 4|2||Invalid NCO code||Warn", "B 4|3||NCO exists but NIC blank||Warn"}},
+        RowCase{"NicWithoutNcoType9",
+                {{"I2", ""}, {"I4", "9"}},
+                {"B 4|3||NIC exists but NCO blank||Warn", "B 4|2||HH type=9, but NCO&NIC non-blank||Warn"}},
         RowCase{"BothBlankType1",
                 {{"I2", ""}, {"I3", ""}},
                 {"B 4|2||HH type other than 9, but NCO&NIC blank||Warn"}},
@@ -594,6 +601,16 @@ INSTANTIATE_TEST_SUITE_P(
         RowCase{"Col20AfterCode1",
                 {{"C14", "1"}, {"C18", "1"}, {"C19", "2"}, {"C20", "3"}, {"C21", "9"}},
                 {"B 7|01| 20|code 1 in col.14/15 but invalid code in col. 20| |Warn"}},
+        // Code 1 in column 15 alone opens columns 18 to 21 as well.
+        RowCase{"Col18AfterCode1InCol15",
+                {{"C15", "1"}, {"C18", "3"}, {"C19", "1"}, {"C20", "2"}, {"C21", "9"}},
+                {"B 7|01| 18|code 1 in col.14/15 but invalid code in col. 18| |Warn"}},
+        // Columns 18 to 21 of a leading purpose other than 2 and 4 stay empty, code 1 or not.
+        RowCase{
+            "Col21OfPurpose3AfterCode1",
+            With(kNoPurpose2Or4Columns, {{"C3", "3"}, {"C14", "1"}, {"C21", "1"}}),
+            {"B 7|01| 14|code not 2 or 4 in col.3 but entry exists in col. 14| |Warn",
+             "B 7|01| 21|code not 2/4 in col.3 or not 1 in col.14/15 but entry exists in col. 21| |Warn"}},
         RowCase{
             "Col19WithoutCode1",
             {{"C19", "1"}},
@@ -632,6 +649,10 @@ INSTANTIATE_TEST_SUITE_P(
                       RowCase{"Col12AfterCode1",
                               {{"C6", "1"}, {"C10", "1"}, {"C11", "2"}, {"C12", "3"}, {"C13", "9"}},
                               {"B 8|01| 12|code 1 in col.6/7 but invalid code in col. 12| |Warn"}},
+                      // Code 1 in column 7 alone opens columns 10 to 13 as well.
+                      RowCase{"Col13AfterCode1InCol7",
+                              {{"C7", "1"}, {"C10", "1"}, {"C11", "2"}, {"C12", "9"}, {"C13", "3"}},
+                              {"B 8|01| 13|code 1 in col.6/7 but invalid code in col. 13| |Warn"}},
                       RowCase{"Col11WithoutCode1",
                               {{"C11", "1"}},
                               {"B 8|01| 11|code not 1 in col.6/7 but entry exists in col. 11| |Warn"}},
@@ -776,6 +797,17 @@ INSTANTIATE_TEST_SUITE_P(
                        "B 6.1|02|I1|trip srl. no. not matching with bl. 5.1 |Pl. check |Warn",
                        "B 6.1|02|I2|type of trip not matching with bl. 5.1 |Pl. check |Warn",
                        "B 6.1||-|total trip count of bl5.1 not matching with bl.6.1 |Pl. check |Warn"}},
+        // Blocks 5.2 and 6.2 name their own blocks in the rules across blocks.
+        HouseholdCase{"AgeNotInBlock3OfBlock52",
+                      {"update S211L05 set B52C4 = '46' where SLNO = '01'"},
+                      {"B 5.2|01-01" + kR8}},
+        HouseholdCase{"TripNotInBlock52",
+                      CopyRow("S211L07", "01", "02"),
+                      {"B 6.2|02|I1|trip srl. no. not matching with bl. 5.2 |Pl. check |Warn",
+                       "B 6.2||-|total trip count of bl5.2 not matching with bl.6.2 |Pl. check |Warn"}},
+        HouseholdCase{"TripOfAnotherTypeInBlock62",
+                      {"update S211L07 set B62I2 = '2'"},
+                      {"B 6.2|01|I2|type of trip not matching with bl. 5.2 |Pl. check |Warn"}},
         // Block 6.2 has one row; the record table's next row still holds trip 02 of
         // block 5.2, which the trip-count rule does not name.
         HouseholdCase{
