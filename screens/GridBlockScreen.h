@@ -48,7 +48,9 @@ struct GridParams {
     BlockCheck blockCheck;
     // The check of Validate HH; without one the screen has no such button.
     HouseholdCheck householdCheck;
-    QString householdCaption = kHouseholdLevelCaption;
+    // A grid screen lists the household's errors under its block-level caption;
+    // only the single-record screens speak of the household level.
+    QString householdCaption = kBlockLevelCaption;
     std::vector<HeaderItem> header;
     QString goToLabel = "&Go to Blk:";
     QString gridCaption;  // the title line above the rows, when the screen has one

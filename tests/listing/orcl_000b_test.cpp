@@ -13,6 +13,7 @@
 #include "platform/ui/Keys.h"
 #include "screens/LazyForm.h"
 #include "tests/support/FsuFile.h"
+#include "validation/ErrorLog.h"
 #include "validation/ValidationRun.h"
 #include "validation/checks_000.h"
 
@@ -634,6 +635,71 @@ TEST_F(Block6Test, ValidateBlockListsTheChecksOfEachPart) {
               listedB.end())
         << testing::PrintToString(listedB);
     EXPECT_EQ(screen->DataGrid->ColumnCaption(1), "SSS\nNo");
+}
+
+
+// A household's list block on the same grid template (block 5.1's table), with a
+// household check that finds one error: what the household grid screens share.
+class HouseholdGrid : public GridBlockScreen {
+public:
+    explicit HouseholdGrid(SharedState& s) : GridBlockScreen(s, Params()) {
+        Compose(nullptr);
+        Form_Load();
+    }
+
+private:
+    static GridParams Params() {
+        GridParams p;
+        p.index = 7;
+        p.order = " order by fsuno, SSS,SSU,slno,B51C3";
+        p.columns = {{"SLNO", "Trip\nSl.\nNo.\nC(1)", 600}};
+        p.firstEditColumn = 5;
+        p.lastEditColumn = 5;
+        p.blockNo = 5.1;
+        p.blockCheck = [](SharedState& s, int) { LogValError(s, BlockText(s), "01", "1", "a block error", ""); };
+        p.householdCheck = [](SharedState& s) { LogValError(s, " 5.1", "01", "2", "a household error", ""); };
+        p.header = {{"FSU NO:", HeaderItem::Value::Fsu}};
+        return p;
+    }
+};
+
+class HouseholdGridTest : public ::testing::Test {
+protected:
+    HouseholdGridTest() {
+        f.s.CurSss = "1";
+        f.s.CurSsu = "01";
+        f.s.Packet = &packet;
+        f.s.FormTable[0] = &packet;
+    }
+    test::FsuFile f{"10003", 1};
+    FakePacket packet;
+};
+
+TEST_F(HouseholdGridTest, ValidateHHListsTheHouseholdErrorsUnderTheBlockLevelCaption) {
+    f.Insert("S211L04", {{"FSUNO", "10003"}, {"SSS", "1"}, {"SSU", "01"}, {"SLNO", "01"}});
+    LazyForm<HouseholdGrid> form{f.s};
+    form.Show();
+    HouseholdGrid* screen = form.Current();
+    ASSERT_NE(screen, nullptr);
+    ASSERT_NE(screen->CmdValHH, nullptr);
+    EXPECT_EQ(screen->CmdValHH->text(), "&5. Validate HH");
+    EXPECT_EQ(screen->CmdNext->text(), "&2. Next Blk");
+    EXPECT_EQ(screen->CmdPrev->text(), "&6. Prev Blk");
+
+    screen->CmdValHH->click();
+    QApplication::processEvents();
+    EXPECT_TRUE(f.messages.Texts().empty());
+    EXPECT_EQ(f.ErrorLines(), Texts{"B 5.1|01|2|a household error||Crit"});
+    const ui::BoundGrid& list = *screen->DataGrid;
+    EXPECT_FALSE(list.isHidden());
+    EXPECT_EQ(list.Caption(), "List of Error Messages detected by Data Validation Checks block level");
+    EXPECT_EQ(list.ColumnCaption(1), "Item\nNo");
+
+    screen->Cmdval->click();
+    QApplication::processEvents();
+    EXPECT_EQ(list.Caption(), "List of Error Messages detected by Data Validation Checks block level");
+    EXPECT_EQ(f.s.ValBlockNo, 5.1);
+    screen->Unload();
 }
 
 }  // namespace
