@@ -40,16 +40,6 @@ GridParams Params(int index, const std::string& schCode, bool partA, const Block
     return p;
 }
 
-QLabel* Heading(const QString& text, QWidget* parent, double scale) {
-    auto* label = new QLabel(text, parent);
-    QFont f = label->font();
-    f.setBold(true);
-    f.setPointSizeF(f.pointSizeF() * scale);
-    label->setFont(f);
-    label->setAlignment(Qt::AlignCenter);
-    return label;
-}
-
 // A digit text's number is above the highest segment population a listing
 // may report; digit strings of any length are read without a conversion.
 bool AboveSegmentLimit(const std::string& digits) {
@@ -71,9 +61,9 @@ ListingBlock6Screen::ListingBlock6Screen(SharedState& s, const Part& part)
     : GridBlockScreen(s, Params(part.index, part.schCode, part.partA, part.check)) {
     auto* headings = new QVBoxLayout;
     headings->setSpacing(2);
-    Level25 = Heading("LISTING SCHEDULE", this, 1.4);
-    Label25 = Heading("SCHEDULE 0.0 ", this, 1.15);
-    Label2 = Heading(part.title, this, 1.0);
+    Level25 = ui::HeadingLabel("LISTING SCHEDULE", this, 1.4);
+    Label25 = ui::HeadingLabel("SCHEDULE 0.0 ", this, 1.15);
+    Label2 = ui::HeadingLabel(part.title, this, 1.0);
     headings->addWidget(Level25);
     headings->addWidget(Label25);
     headings->addWidget(Label2);

@@ -40,16 +40,6 @@ SurveyCodeGates Gates() {
     return gates;
 }
 
-QLabel* Heading(const QString& text, QWidget* parent, double scale) {
-    auto* label = new QLabel(text, parent);
-    QFont f = label->font();
-    f.setBold(true);
-    f.setPointSizeF(f.pointSizeF() * scale);
-    label->setFont(f);
-    label->setAlignment(Qt::AlignCenter);
-    return label;
-}
-
 }  // namespace
 
 orcl_000a::orcl_000a(SharedState& state) : IdentificationBlockScreen(state, Params(), Gates()) {
@@ -57,8 +47,8 @@ orcl_000a::orcl_000a(SharedState& state) : IdentificationBlockScreen(state, Para
 
     auto* headings = new QVBoxLayout;
     headings->setSpacing(2);
-    headings->addWidget(Heading("LISTING SCHEDULE", this, 1.4));
-    headings->addWidget(Heading("SCHEDULE 0.0", this, 1.15));
+    headings->addWidget(ui::HeadingLabel("LISTING SCHEDULE", this, 1.4));
+    headings->addWidget(ui::HeadingLabel("SCHEDULE 0.0", this, 1.15));
 
     auto* block1 = new QGroupBox("Block - 1. Identification of Sample village\\block  (Level - 01)", this);
     auto* grid1 = new QGridLayout(block1);

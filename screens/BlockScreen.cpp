@@ -1,5 +1,7 @@
 #include "screens/BlockScreen.h"
 
+#include <QVBoxLayout>
+
 #include <QCloseEvent>
 #include <QTimer>
 
@@ -187,6 +189,31 @@ void BlockScreen::RunHouseholdCheck(const HouseholdCheck& check, const QString& 
     ValidationRun run(s_, ValidationRun::Kind::AsIs);
     check(s_);
     ShowErrorList(caption);
+}
+
+QHBoxLayout* BlockScreen::ButtonRow(std::initializer_list<ui::CommandButton*> buttons) {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(8);
+    for (auto* b : buttons) {
+        if (!b) continue;
+        b->setMinimumHeight(30);
+        b->setMinimumWidth(110);
+        row->addWidget(b);
+    }
+    row->addStretch();
+    row->addWidget(Label30);
+    row->addWidget(Text3);
+    return row;
+}
+
+void BlockScreen::Arrange(QLayout* headings, QLayout* header, QLayout* body, QLayout* buttons) {
+    auto* top = new QVBoxLayout(this);
+    top->setContentsMargins(16, 10, 16, 10);
+    top->setSpacing(8);
+    if (headings) top->addLayout(headings);
+    top->addLayout(header);
+    top->addLayout(body, 1);
+    top->addLayout(buttons);
 }
 
 void BlockScreen::ShowErrorList(const QString& caption) {

@@ -1,4 +1,6 @@
 #pragma once
+#include <QHBoxLayout>
+#include <initializer_list>
 #include <QLabel>
 #include <QWidget>
 #include <functional>
@@ -54,6 +56,12 @@ public:
 
 protected:
     BlockScreen(SharedState& s, int index);
+
+    // The bottom line of every block screen: its buttons (absent ones passed as
+    // nullptr), then the go-to box at the right.
+    QHBoxLayout* ButtonRow(std::initializer_list<ui::CommandButton*> buttons);
+    // The screen's layout from the top: headings, header line, its body, buttons.
+    void Arrange(QLayout* headings, QLayout* header, QLayout* body, QLayout* buttons);
 
     // Guards of the go-to box and of leaving, for the screens that have them.
     virtual void BeforeGoTo() {}

@@ -143,27 +143,11 @@ void GridBlockScreen::Compose(QLayout* headings) {
     bold.setBold(true);
     Lbusercode->setFont(bold);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->setSpacing(8);
-    for (auto* b : {Refresh, CmdNext, exit, Cmdval, CmdValHH, CmdPrev}) {
-        if (!b) continue;
-        b->setMinimumHeight(30);
-        b->setMinimumWidth(110);
-        buttons->addWidget(b);
-    }
-    buttons->addStretch();
-    buttons->addWidget(Label30);
-    buttons->addWidget(Text3);
-
-    auto* top = new QVBoxLayout(this);
-    top->setContentsMargins(16, 10, 16, 10);
-    top->setSpacing(8);
-    if (headings) top->addLayout(headings);
-    top->addLayout(header);
-    top->addWidget(DataGridX, 3);
-    top->addWidget(Label6);
-    top->addWidget(DataGrid, 2);
-    top->addLayout(buttons);
+    auto* body = new QVBoxLayout;
+    body->addWidget(DataGridX, 3);
+    body->addWidget(Label6);
+    body->addWidget(DataGrid, 2);
+    Arrange(headings, header, body, ButtonRow({Refresh, CmdNext, exit, Cmdval, CmdValHH, CmdPrev}));
 }
 
 // --- Load -----------------------------------------------------------------------

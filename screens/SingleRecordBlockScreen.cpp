@@ -90,25 +90,7 @@ void SingleRecordBlockScreen::Compose(QLayout* headings, QLayout* body) {
     bold.setBold(true);
     Lbusercode->setFont(bold);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->setSpacing(8);
-    for (auto* b : {CmdSave, CmdNext, CmdExit, Cmdval, CmdValHH, CmdPrev, CmdDelete}) {
-        if (!b) continue;
-        b->setMinimumHeight(30);
-        b->setMinimumWidth(110);
-        buttons->addWidget(b);
-    }
-    buttons->addStretch();
-    buttons->addWidget(Label30);
-    buttons->addWidget(Text3);
-
-    auto* top = new QVBoxLayout(this);
-    top->setContentsMargins(16, 10, 16, 10);
-    top->setSpacing(8);
-    if (headings) top->addLayout(headings);
-    top->addLayout(header);
-    top->addLayout(body, 1);
-    top->addLayout(buttons);
+    Arrange(headings, header, body, ButtonRow({CmdSave, CmdNext, CmdExit, Cmdval, CmdValHH, CmdPrev, CmdDelete}));
 }
 
 int SingleRecordBlockScreen::BoxPixels(int box) const {

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QScreen>
 #include <QPointer>
 
@@ -93,6 +94,16 @@ void CommandButton::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QPushButton::keyPressEvent(event);
+}
+
+QLabel* HeadingLabel(const QString& text, QWidget* parent, double scale) {
+    auto* label = new QLabel(text, parent);
+    QFont f = label->font();
+    f.setBold(true);
+    f.setPointSizeF(f.pointSizeF() * scale);
+    label->setFont(f);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
 }
 
 void PlaceForm(QWidget* form, int leftTwips, int topTwips, int widthTwips, int heightTwips) {

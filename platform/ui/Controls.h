@@ -1,4 +1,5 @@
 #pragma once
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <functional>
@@ -43,6 +44,9 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
+
+// A bold heading line of a screen, centred, its font scaled from the screen's.
+QLabel* HeadingLabel(const QString& text, QWidget* parent, double scale = 1.0);
 
 // Places a screen at a position and size given in twips, kept within the
 // available screen area.
