@@ -345,6 +345,9 @@ void packet::Register() {
 
     s_.FsuFileName = FsuFileNameFor(s_.UserDpc, S(Text1->text()));
     s_.DataDir = std::string(kDataRoot) + kDataSub;
+    // The data folder is made at the first attempt on this machine, whatever its outcome,
+    // so that a listing file can be put there before a household schedule is registered.
+    std::filesystem::create_directories(FsuFilePath(s_).parent_path());
     const bool filePresent = std::filesystem::is_regular_file(FsuFilePath(s_));
     const std::string registeredCaption = "SAMPLE BLOCK SRL NO: " + fsuNo + " REGISTERED";
 

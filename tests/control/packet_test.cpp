@@ -187,6 +187,8 @@ TEST_P(RefusedNumberTest, TellsEverythingWrongAndOpensNothing) {
     EXPECT_FALSE(state.FsuOpen);
     EXPECT_FALSE(state.FsuConn);
     EXPECT_EQ(FilesInDataFolder(), c.fileExists ? 1u : 0u);
+    // The data folder is made at any attempt, ready for the listing's file.
+    EXPECT_TRUE(stdfs::is_directory(DataFolder()));
 }
 
 const char* const kNot5Digits = "Numeric 5 digit FSU No Please!";
