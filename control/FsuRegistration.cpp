@@ -2,13 +2,13 @@
 
 #include "core/Startup.h"
 #include "core/Values.h"
+#include "core/WorkQueries.h"
 #include "platform/fs/PathMap.h"
 
 namespace r78 {
 
 int SampleListCount(SharedState& s, const std::string& fsuNo) {
-    s.WorkRs = s.MasterConn->Query("select count(*) as cnt from samplelist where fsuno = ?", {fsuNo});
-    return static_cast<int>(ToLong(s.WorkRs.Field("cnt").Text()));
+    return CountInto(s, *s.MasterConn, "select count(*) as cnt from samplelist where fsuno = ?", {fsuNo});
 }
 
 std::string FsuFileNameFor(const std::string& userDpc, const std::string& fsuNoText) {
@@ -58,8 +58,7 @@ FsuStatus ReadFsuStatus(SharedState& s, const std::string& fsuNo) {
 int ListingBlock6Count(SharedState& s, int schType, const std::string& fsuNo) {
     const char* sql = schType == 1 ? "select count(*) as cnt from S000l02 where fsuno = ?"
                                    : "select count(*) as cnt from s000l03 where fsuno = ?";
-    s.WorkRs = s.FsuConn->Query(sql, {fsuNo});
-    return static_cast<int>(ToLong(s.WorkRs.Field("cnt").Text()));
+    return CountInto(s, *s.FsuConn, sql, {fsuNo});
 }
 
 void LoadSampleList(SharedState& s, const std::string& fsuNo) {

@@ -1,6 +1,7 @@
 #include "control/IdChange.h"
 
 #include "core/Values.h"
+#include "core/WorkQueries.h"
 
 namespace r78 {
 
@@ -10,10 +11,11 @@ std::string HouseholdTableName(int schType, int level) {
 
 bool HouseholdIdInUse(SharedState& s, int schType, const std::string& sss, const std::string& ssu) {
     for (int level = 1; level <= 9; ++level) {
-        s.WorkRs = s.FsuConn->Query("select count(*) as cnt from " + HouseholdTableName(schType, level) +
-                                        " where fsuno = ? and sss = ? and SSU = ?",
-                                    {s.CurFsuNo, sss, ssu});
-        if (ToLong(s.WorkRs.Field("cnt").Text()) > 0) return true;
+        if (CountInto(s, *s.FsuConn,
+                      "select count(*) as cnt from " + HouseholdTableName(schType, level) +
+                          " where fsuno = ? and sss = ? and SSU = ?",
+                      {s.CurFsuNo, sss, ssu}) > 0)
+            return true;
     }
     return false;
 }

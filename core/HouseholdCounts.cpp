@@ -1,6 +1,7 @@
 #include "core/HouseholdCounts.h"
 
 #include "core/Values.h"
+#include "core/WorkQueries.h"
 
 namespace r78 {
 
@@ -42,10 +43,9 @@ void UpdateHhCounts(SharedState& s, int t) {
     const std::string ssuText = s.Packet->ShhnoBoxText();
 
     s.HhExists = 0;
-    s.WorkRs = s.FsuConn->Query(
-        "select count(*) as cnt from " + table + " where fsuno = ? And SSS =  ? and SSU= ?",
-        {s.CurFsuNo, sssText, ssuText});
-    if (ToLong(s.WorkRs.Field("cnt").Text()) > 0) s.HhExists = 1;
+    if (CountInto(s, *s.FsuConn, "select count(*) as cnt from " + table + " where fsuno = ? And SSS =  ? and SSU= ?",
+                  {s.CurFsuNo, sssText, ssuText}) > 0)
+        s.HhExists = 1;
 
     // A stratum is full when its entered households match the listing's total
     // exactly; more or fewer leave room.

@@ -2,6 +2,7 @@
 
 #include "core/Text.h"
 #include "core/Values.h"
+#include "core/WorkQueries.h"
 
 namespace r78 {
 
@@ -40,8 +41,7 @@ std::string BlockRecord::Where(db::Params& params, bool forUpdate) const {
 bool BlockRecord::Exists() const {
     db::Params params;
     const std::string where = Where(params);
-    s_.WorkRs = s_.FsuConn->Query("select count(*) as cnt from  " + table_.name + where, params);
-    const bool stored = ToLong(s_.WorkRs.Field("cnt").Text()) > 0;
+    const bool stored = CountInto(s_, *s_.FsuConn, "select count(*) as cnt from  " + table_.name + where, params) > 0;
     s_.WorkRs = db::Recordset();
     return stored;
 }

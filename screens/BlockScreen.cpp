@@ -10,7 +10,6 @@
 #include "core/Text.h"
 #include "core/Values.h"
 #include "platform/ui/Keys.h"
-#include "validation/ErrorLog.h"
 #include "validation/ValidationRun.h"
 
 namespace r78 {
@@ -42,8 +41,7 @@ void FormatBlockErrorGrid(ui::BoundGrid& grid, int curFormIndex) {
         grid.SetColumnVisible(c, shown);
     }
     grid.SetCurrentColumn(1);
-    grid.SetRecordCaption(QString::fromStdString("Record " + SignText(grid.CurrentRow() + 1) + "/" +
-                                                 std::to_string(grid.RecordCount())));
+    grid.ShowRecordPosition(grid.CurrentRow() + 1);
 }
 
 BlockScreen::BlockScreen(SharedState& s, int index) : QWidget(nullptr), s_(s), index_(index) {

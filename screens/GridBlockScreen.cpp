@@ -8,7 +8,6 @@
 #include "core/Navigation.h"
 #include "core/Text.h"
 #include "platform/ui/Keys.h"
-#include "validation/ErrorLog.h"
 
 namespace r78 {
 
@@ -250,8 +249,7 @@ void GridBlockScreen::SetGridColumns() {
 void GridBlockScreen::ShowRecordCaption() {
     // The "*" line holds no record yet: its position shows as 0.
     const int position = DataGridX->OnNewRowLine() ? 0 : DataGridX->CurrentRow() + 1;
-    DataGridX->SetRecordCaption(QString::fromStdString("Record " + SignText(position) + "/" +
-                                                       std::to_string(DataGridX->RecordCount())));
+    DataGridX->ShowRecordPosition(position);
 }
 
 std::string GridBlockScreen::RowField(const std::string& field) const {

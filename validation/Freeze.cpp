@@ -1,15 +1,14 @@
 #include "validation/Freeze.h"
 
 #include "core/Values.h"
+#include "core/WorkQueries.h"
 
 namespace r78 {
 
 int StatusCount(SharedState& s, const std::string& column) {
     // The column name comes from the callers' constants, never from input.
-    s.WorkRs = s.FsuConn->Query("select count(*) as cnt from samplelist where " + column +
-                                    " is not null and fsuno = ?",
-                                {s.CurFsuNo});
-    return static_cast<int>(ToLong(s.WorkRs.Field("cnt").Text()));
+    return CountInto(s, *s.FsuConn, "select count(*) as cnt from samplelist where " + column + " is not null and fsuno = ?",
+                     {s.CurFsuNo});
 }
 
 bool MarkEntryComplete(SharedState& s) {

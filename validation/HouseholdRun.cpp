@@ -1,6 +1,7 @@
 #include "validation/HouseholdRun.h"
 
 #include "core/Values.h"
+#include "core/WorkQueries.h"
 #include "validation/checks_051.h"
 #include "validation/checks_211.h"
 
@@ -8,8 +9,8 @@ namespace r78 {
 
 int CheckAllHouseholds(SharedState& s, ValidationRun& run, int schType) {
     const std::string table = schType == 1 ? "S211L01" : "S051L01";
-    s.WorkRs = s.FsuConn->Query("select count(*) as cnt from   " + table + " where fsuno = ?", {s.CurFsuNo});
-    const int households = static_cast<int>(ToLong(s.WorkRs.Field("cnt").Text()));
+    const int households =
+        CountInto(s, *s.FsuConn, "select count(*) as cnt from   " + table + " where fsuno = ?", {s.CurFsuNo});
     if (households <= 0) return 0;
     run.ClearErrorRows();
     db::Recordset list = s.FsuConn->Query(

@@ -644,7 +644,7 @@ void packet::SetHhGridColumns() {
         if (!known) DataGridP->SetColumnVisible(c, false);
     }
     DataGridP->SetCurrentColumn(1);
-    DataGridP->SetRecordCaption(QString("Record  %1/%2").arg(DataGridP->CurrentRow() + 1).arg(DataGridP->RecordCount()));
+    DataGridP->ShowRecordPosition(DataGridP->CurrentRow() + 1);
 }
 
 void packet::EndShow_Click() { DataGridP->hide(); }

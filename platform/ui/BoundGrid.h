@@ -169,6 +169,11 @@ public:
     void SetCaption(const QString& caption);
     QString Caption() const { return caption_->text(); }
     void SetRecordCaption(const QString& caption) { recordCaption_->setText(caption); }
+    // The data control's caption: "Record " + the position in sign form + "/" + the
+    // record count ("Record  2/3").
+    void ShowRecordPosition(int position) {
+        SetRecordCaption(QString("Record %1%2/%3").arg(position < 0 ? "" : " ").arg(position).arg(RecordCount()));
+    }
     QString RecordCaption() const { return recordCaption_->text(); }
 
     QTableView* View() const;

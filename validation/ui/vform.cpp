@@ -163,8 +163,7 @@ void vform::FormatErrorGrid() {
     }
     DataGrid2->View()->horizontalHeader()->setMinimumHeight(40);
     DataGrid2->SetCurrentColumn(1);
-    DataGrid2->SetRecordCaption(
-        QString("Record  %1/%2").arg(DataGrid2->CurrentRow() + 1).arg(DataGrid2->RecordCount()));
+    DataGrid2->ShowRecordPosition(DataGrid2->CurrentRow() + 1);
 }
 
 void vform::CmdExit_Click() { close(); }
