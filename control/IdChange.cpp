@@ -1,5 +1,6 @@
 #include "control/IdChange.h"
 
+#include "core/DataLayout.h"
 #include "core/Values.h"
 #include "core/WorkQueries.h"
 
@@ -10,9 +11,9 @@ std::string HouseholdTableName(int schType, int level) {
 }
 
 bool HouseholdIdInUse(SharedState& s, int schType, const std::string& sss, const std::string& ssu) {
-    for (int level = 1; level <= 9; ++level) {
+    for (const auto* t : layout::ScheduleTables(schType)) {
         if (CountInto(s, *s.FsuConn,
-                      "select count(*) as cnt from " + HouseholdTableName(schType, level) +
+                      "select count(*) as cnt from " + t->name +
                           " where fsuno = ? and sss = ? and SSU = ?",
                       {s.CurFsuNo, sss, ssu}) > 0)
             return true;
@@ -23,8 +24,8 @@ bool HouseholdIdInUse(SharedState& s, int schType, const std::string& sss, const
 bool ChangeHouseholdId(SharedState& s, int schType, const std::string& newSss, const std::string& newSsu) {
     db::Transaction tx(*s.FsuConn);
     if (HouseholdIdInUse(s, schType, newSss, newSsu)) return false;
-    for (int level = 1; level <= 9; ++level)
-        s.FsuConn->Execute("Update " + HouseholdTableName(schType, level) +
+    for (const auto* t : layout::ScheduleTables(schType))
+        s.FsuConn->Execute("Update " + t->name +
                                " set sss = ?, ssu = ? where fsuno = ? and sss = ? and SSU = ?",
                            {newSss, newSsu, s.CurFsuNo, s.CurSss, s.CurSsu});
     tx.Commit();

@@ -26,11 +26,19 @@ constexpr int kUserIdWidth = 10;
 // "yymmdd"
 constexpr int kDateWidth = 6;
 
+// Whose rows a block table holds: the FSU's (the listing) or a household's, whose
+// rows are read by FSUNO, SSS and SSU.
+enum class Key { Fsu, Household };
+
 // One of the 21 block tables, numbered like the block screen that enters it.
 struct BlockTable {
     int index;                   // 1..21
     std::string name;            // "S211L04"
     std::string screen;          // "orcl_211d"
+    int schedule;                // 0 Schedule 0.0, 1 Schedule 21.1, 2 Schedule 5.1
+    double blockNo;              // the questionnaire's block; 1 stands for blocks 1 and 2
+    Key key;
+    std::string order;           // the row order of a load: "" for a block of one row
     int firstSnapshot;           // position (1-based) of the first listed column that has an O-twin
     std::vector<Column> listed;  // in their binding order: the grids address them by position
     std::vector<Column> extras;  // counts and marks that follow creby and credate
@@ -39,6 +47,9 @@ struct BlockTable {
     std::vector<Column> AllColumns() const;
     // The entered columns whose value the freeze copies into an O-column.
     std::vector<Column> SnapshotSources() const;
+    // Blocks 1 and 2: the row that identifies the FSU or the household.
+    bool Identification() const { return blockNo == 1; }
+    bool Listing() const { return key == Key::Fsu; }
     // Every block table but the listing's block 6 part B keeps deleted rows.
     bool HasArchive() const { return name != "S000L03"; }
     std::string ArchiveName() const { return name + "_del"; }
@@ -52,6 +63,10 @@ constexpr int kBlockTableCount = 21;
 // The block tables in index order: BlockTables()[i - 1] has index i.
 const std::vector<BlockTable>& BlockTables();
 const BlockTable& BlockTableAt(int index);  // 1..21; throws out_of_range otherwise
+// The block tables of a schedule (0, 1 or 2) in index order; none for another number.
+std::vector<const BlockTable*> ScheduleTables(int schType);
+// The blocks 1-2 table of a schedule: S000L01, S211L01 or S051L01.
+const BlockTable& IdentificationTable(int schType);
 // Table names are compared without regard to case; nullptr when not a block table.
 const BlockTable* FindBlockTable(std::string_view name);
 

@@ -9,35 +9,26 @@ namespace r78 {
 
 namespace {
 
-bool IsListingTable(int tableNo) { return tableNo <= 3; }
-
 // What a load leaves out of the table's listed columns: DPC always; the FSU key
 // of block 6; the household key of the household blocks but blocks 1-2.
-size_t KeyColumnsSkipped(int tableNo) {
-    if (tableNo == 1 || tableNo == 4 || tableNo == 13) return 1;
-    if (tableNo == 2 || tableNo == 3) return 2;
-    return 5;
+size_t KeyColumnsSkipped(const layout::BlockTable& t) {
+    if (t.Identification()) return 1;
+    return t.Listing() ? 2 : 5;
 }
 
-std::string OrderText(const layout::BlockTable& t) {
-    if (t.index == 2 || t.index == 3) return " order by SSS";
-    // Members of one trip follow each other by serial number within the trip.
-    if (t.index == 7 || t.index == 8) return " order by slno," + t.listed[7].name;
-    if (t.listed.size() > 5 && t.listed[5].name == "SLNO") return " order by slno";
-    return "";
-}
+std::string OrderText(const layout::BlockTable& t) { return t.order.empty() ? "" : " order by " + t.order; }
 
 }  // namespace
 
 std::string LoaderSelectList(int tableNo) {
     const layout::BlockTable& t = layout::BlockTableAt(tableNo);
     std::string list;
-    for (size_t i = KeyColumnsSkipped(tableNo); i < t.listed.size(); ++i) {
+    for (size_t i = KeyColumnsSkipped(t); i < t.listed.size(); ++i) {
         if (!list.empty()) list += ",";
         list += t.listed[i].name;
         // In the member lists of block 3 an empty second field puts column k of
         // the block (B3Ck) into column k of the record table.
-        if ((tableNo == 5 || tableNo == 14) && t.listed[i].name == "SLNO") list += ",'' as dummy";
+        if (t.blockNo == 3 && t.listed[i].name == "SLNO") list += ",'' as dummy";
     }
     return list;
 }
@@ -57,7 +48,7 @@ int LoadTableData(SharedState& s, int tableNo) {
 
     std::string condition = " where fsuno = ?";
     db::Params params{s.CurFsuNo};
-    if (!IsListingTable(tableNo)) {
+    if (!t.Listing()) {
         condition += " and sss = ? and SSU = ?";
         params.push_back(s.CurSss);
         params.push_back(s.CurSsu);

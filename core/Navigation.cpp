@@ -1,55 +1,39 @@
 #include "core/Navigation.h"
 
-#include <utility>
+#include "core/DataLayout.h"
 
 namespace r78 {
 
+namespace {
+
+// Whether the block screen at index belongs to the schedule.
+bool InSchedule(int curSchType, int index) {
+    return index >= 1 && index <= layout::kBlockTableCount &&
+           layout::BlockTableAt(index).schedule == curSchType;
+}
+
+}  // namespace
+
 int NextFormIndex(int curSchType, int i) {
-    switch (curSchType) {
-    case 0:
-        return i == 1 || i == 2 ? i + 1 : 0;
-    case 1:
-        return i >= 4 && i <= 11 ? i + 1 : 0;
-    case 2:
-        return i >= 13 && i <= 20 ? i + 1 : 0;
-    default:
-        return 0;
-    }
+    // After a schedule's last screen comes the control screen.
+    return InSchedule(curSchType, i) && InSchedule(curSchType, i + 1) ? i + 1 : 0;
 }
 
 int PrevFormIndex(int curSchType, int i) {
-    switch (curSchType) {
-    case 0:
-        return i == 2 || i == 3 ? i - 1 : 1;
-    case 1:
-        return i >= 5 && i <= 12 ? i - 1 : 0;
-    case 2:
-        return i >= 14 && i <= 21 ? i - 1 : 0;
-    default:
-        return 0;
-    }
+    if (InSchedule(curSchType, i) && InSchedule(curSchType, i - 1)) return i - 1;
+    // The listing's first screen stays put; a household's leads back to the control screen.
+    return curSchType == 0 ? 1 : 0;
 }
 
 int BlockFormIndex(int curSchType, double b) {
-    // Exact comparisons: a typed "5.10" converts to the same number as "5.1".
-    static const std::pair<double, int> kSch211[] = {{1, 4},   {2, 4},   {3, 5},  {4, 6},  {5.1, 7},
-                                                     {5.2, 8}, {6.1, 9}, {6.2, 10}, {7, 11}, {8, 12}};
-    static const std::pair<double, int> kSch051[] = {{1, 13},   {2, 13},  {3, 14}, {4, 15}, {4.1, 16},
-                                                     {4.2, 17}, {5, 18},  {6, 19},  {7, 20}, {8, 21}};
-    switch (curSchType) {
-    case 0:
-        return b == 6 ? 2 : 1;
-    case 1:
-        for (auto [block, index] : kSch211)
-            if (b == block) return index;
-        return 4;
-    case 2:
-        for (auto [block, index] : kSch051)
-            if (b == block) return index;
-        return 13;
-    default:
-        return 1;
-    }
+    const auto tables = layout::ScheduleTables(curSchType);
+    if (tables.empty()) return 1;
+    // Blocks 1 and 2 share one screen. Exact comparisons: a typed "5.10"
+    // converts to the same number as "5.1".
+    const double block = b == 2 ? 1 : b;
+    for (const auto* t : tables)
+        if (t->blockNo == block) return t->index;
+    return tables.front()->index;
 }
 
 }  // namespace r78

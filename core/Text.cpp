@@ -28,4 +28,11 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
 
 bool IsBlank(std::string_view s) { return s.find_first_not_of(' ') == std::string_view::npos; }
 
+size_t CharCount(std::string_view s) {
+    size_t n = 0;
+    for (unsigned char c : s)
+        if ((c & 0xC0) != 0x80) ++n;
+    return n;
+}
+
 }  // namespace r78::text

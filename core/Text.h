@@ -12,5 +12,7 @@ std::string ToUpper(std::string_view s);
 bool EqualsNoCase(std::string_view a, std::string_view b);
 // True when s is empty or holds spaces only.
 bool IsBlank(std::string_view s);
+// Characters, not bytes, of a UTF-8 text: a field's width counts what the operator typed.
+size_t CharCount(std::string_view s);
 
 }  // namespace r78::text

@@ -91,6 +91,18 @@ bool InCodeList(std::string_view value, std::string_view codeList) {
     return false;
 }
 
+long DigitValue(std::string_view digits) {
+    if (!IsAllDigits(digits)) return 0;
+    constexpr long kMax = std::numeric_limits<long>::max();
+    long value = 0;
+    for (char c : digits.substr(digits.find_first_not_of(' '))) {
+        const int d = c - '0';
+        if (value > (kMax - d) / 10) return kMax;
+        value = value * 10 + d;
+    }
+    return value;
+}
+
 bool IsNumeric(std::string_view text) { return ParseNumber(text).has_value(); }
 
 long ToLong(std::string_view text) { return ParseLong(text).value_or(0); }

@@ -17,6 +17,11 @@ bool IsAllDigits(std::string_view text);
 // numbers, so "01..09,x" accepts "7" and "007". A list without its "x" accepts nothing.
 bool InCodeList(std::string_view value, std::string_view codeList);
 
+// The number an all-digit text spells (leading blanks allowed), read digit by
+// digit: a string too long for any number reads as the largest long, never as
+// 0, so that a limit refuses it. 0 for a text that is not all digits.
+long DigitValue(std::string_view digits);
+
 // The text is a number as the conversions below read it (blanks around allowed).
 bool IsNumeric(std::string_view text);
 

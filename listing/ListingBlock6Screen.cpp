@@ -10,13 +10,17 @@ namespace r78 {
 
 namespace {
 
-// Grid columns of S000L02 and S000L03 (the same layout).
-enum Column { SEGPOP = 3, SSS = 4, CAPH = 5, CASUALTY = 10, REPLHHD = 11 };
+// The counts of households: blank or digits.
+FieldRule Count(std::string field) {
+    return {std::move(field),
+            true,
+            {rule::Test([](const std::string& t, const FieldReader&) { return text::IsBlank(t) || IsAllDigits(t); },
+                        kNumericEntry)}};
+}
 
 GridParams Params(int index, const std::string& schCode, bool partA, const BlockCheck& check) {
     GridParams p;
     p.index = index;
-    p.listing = true;
     p.schCode = schCode;
     p.order = " order by  SSS";
     if (partA) p.columns.push_back({"SEGPOP", "SEG\nPopula-\nlation\nC(2)", 1200});
@@ -30,9 +34,13 @@ GridParams Params(int index, const std::string& schCode, bool partA, const Block
                                           {"CASUALTY", "Casulty\nCol.5-\nCol.8\nC(9)", 1400},
                                       });
     if (!partA) p.columns.push_back({"REPLHHD", "No of\nhhlds\nreplaced\nC(10)", 1400});
-    p.firstEditColumn = partA ? SEGPOP : SSS;
-    p.lastEditColumn = partA ? CASUALTY : REPLHHD;
-    p.keyColumns = partA ? std::vector<int>{SEGPOP, SSS} : std::vector<int>{SSS};
+    p.firstEditField = partA ? "SEGPOP" : "SSS";
+    p.lastEditField = partA ? "Casualty" : "REPLHHD";
+    p.keyFields = partA ? std::vector<std::string>{"SEGPOP", "SSS"} : std::vector<std::string>{"SSS"};
+    // SEGPOP's rule is the screen's own (it remembers the population).
+    p.rules = {{"SSS", false, {rule::Digits(kNumericEntry), rule::InList("1..5,9,x", "SSS entry 1 to 5 and  9 for all please")}},
+               Count("CAPH"), Count("SELH"), Count("SURVD"), Count("SSURVD"), Count("TSURVD"), Count("Casualty"),
+               Count("REPLHHD")};
     p.emptyBlock = GridParams::EmptyBlock::MoveOn;
     p.blockNo = 6;
     p.blockCheck = check;
@@ -40,13 +48,9 @@ GridParams Params(int index, const std::string& schCode, bool partA, const Block
     return p;
 }
 
-// A digit text's number is above the highest segment population a listing
-// may report; digit strings of any length are read without a conversion.
-bool AboveSegmentLimit(const std::string& digits) {
-    std::string t = text::Trim(digits);
-    t.erase(0, std::min(t.find_first_not_of('0'), t.size()));
-    return t.size() > 5 || (!t.empty() && std::stol(t) > 10000);
-}
+// A digit text's number is above the highest segment population a listing may
+// report; digit strings of any length are read without an overflow.
+bool AboveSegmentLimit(const std::string& digits) { return DigitValue(digits) > 10000; }
 
 // The number a digit text spells, without leading blanks and zeros.
 std::string WholeNumber(const std::string& digits) {
@@ -110,27 +114,15 @@ bool ListingBlock6Screen::SegmentPopulationRule(const std::string& t) {
     return false;
 }
 
-bool ListingBlock6Screen::ColumnRule(int column, const std::string& t) {
-    if (column == SEGPOP) return SegmentPopulationRule(t);
-    if (column == SSS) {
-        if (!IsAllDigits(t)) {
-            ErrBeep("numeric entry please");
-            return false;
-        }
-        if (InCodeList(t, "1..5,9,x")) return true;
-        ErrBeep("SSS entry 1 to 5 and  9 for all please");
-        return false;
-    }
-    // The counts of households.
-    if (text::IsBlank(t) || IsAllDigits(t)) return true;
-    ErrBeep("numeric entry please");
-    return false;
+std::optional<bool> ListingBlock6Screen::ColumnHook(const std::string& field, const std::string& t) {
+    if (text::EqualsNoCase(field, "SEGPOP")) return SegmentPopulationRule(t);
+    return std::nullopt;
 }
 
 // A segment population taken into the row of a stratum 1 to 5 is remembered;
 // left blank there, it is filled from the remembered one.
-void ListingBlock6Screen::ColumnUpdated(int column) {
-    if (column != SEGPOP) return;
+void ListingBlock6Screen::ColumnUpdated(const std::string& field) {
+    if (!text::EqualsNoCase(field, "SEGPOP")) return;
     const long sss = ToLong2(RowField("SSS"));
     if (sss < 1 || sss > 5) return;
     const std::string cell = RowField("SEGPOP");

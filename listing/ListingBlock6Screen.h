@@ -17,7 +17,6 @@ class ListingBlock6Screen : public GridBlockScreen {
 public:
     QLabel* Level25;  // "LISTING SCHEDULE"
     QLabel* Label25;  // "SCHEDULE 0.0 "
-    QLabel* Label2;   // the block title
 
 protected:
     struct Part {
@@ -29,8 +28,8 @@ protected:
     };
     ListingBlock6Screen(SharedState& s, const Part& part);
 
-    bool ColumnRule(int column, const std::string& text) override;
-    void ColumnUpdated(int column) override;
+    std::optional<bool> ColumnHook(const std::string& field, const std::string& text) override;
+    void ColumnUpdated(const std::string& field) override;
     void BeforeBind() override;
 
 private:

@@ -23,6 +23,17 @@ SingleRecordParams Params() {
     params.noRecordsMessage = "Block contains no records";
     params.digitMessage = "numeric entry please ";
     params.blockCheck = [](SharedState& s, int) { ValBlk000_1(s); };
+    params.header = {{"FSU NO:", HeaderItem::Value::Fsu}};
+    // APOP1 and D1 are the screen's own: they follow the FSU's area.
+    params.rules = {
+        {"SVC", false, {rule::Digits("survey code 1 to 7  please"), rule::Between(1, 7, "survey code 1 to 7  please")}},
+        {"RES_Subst",
+         true,
+         {rule::Test([](const std::string&, const FieldReader& row) { return InCodeList(row("SVC"), "4..7,x"); },
+                     "reason for substitution should be only when survey code is any of 4 to 7 "),
+          rule::InList("1..3,9,x", "reason for substitution should be 1 to 3 or 9 ")}},
+    };
+    for (FieldRule& r : rule::Block2()) params.rules.push_back(std::move(r));
     return params;
 }
 
@@ -149,7 +160,7 @@ bool orcl_000a::SpecialArea() const { return IsSpecialArea(Box(4), Box(5), Box(6
 // The approximate population of the SU (box 15) must reach the figure at which
 // an SU is divided: 900 in a special area, 1800 elsewhere.
 bool orcl_000a::PopulationRule(const std::string& below900, const std::string& below1800) {
-    const long pop = ToLong(Box(15));
+    const long pop = ToLong(Field("APOP1"));
     const bool special = SpecialArea();
     if (special && pop < 900) {
         ErrBeep(below900);
@@ -162,91 +173,34 @@ bool orcl_000a::PopulationRule(const std::string& below900, const std::string& b
     return true;
 }
 
-bool orcl_000a::BoxRule(int box) {
-    const std::string t = Box(box);
-    switch (box) {
-        case 15:
-            return t.empty() ||
-                   PopulationRule("to be entered only when approximate present population of the SU>=900 ",
-                                  "to be entered only when approximate present population of the SU>=1800 ");
-        case 16: {
-            if (Box(15).empty()) {
-                SetBox(16, "000");
-                return true;
-            }
-            bool passed = true;
-            const int n = SubDivisionCount(s_.FsuSector, s_.FsuStateRegion, s_.FsuDistrict, Box(15));
-            if (ToLong2(t) != n) {
-                ErrBeep("Sub-division as per formula Should be " + std::to_string(n));
-                passed = false;
-            }
-            const std::string trimmed = text::Trim(t);
-            if (trimmed.size() <= 1)
-                SetBox(16, "00" + trimmed);
-            else if (trimmed.size() == 2)
-                SetBox(16, "0" + trimmed);
-            if (!PopulationRule("Sub-division to be formed only when approximate population>900 ",
-                                "Sub-division to be formed only when approximate population>1800 "))
-                passed = false;
-            return passed;
-        }
-        case 17:
-            if (IsAllDigits(t) && ToLong(t) >= 1 && ToLong(t) <= 7) return true;
-            ErrBeep("survey code 1 to 7  please");
-            return false;
-        case 18:
-            if (t.empty()) return true;
-            if (!InCodeList(Box(17), "4..7,x")) {
-                ErrBeep("reason for substitution should be only when survey code is any of 4 to 7 ");
-                return false;
-            }
-            if (!InCodeList(t, "1..3,9,x")) {
-                ErrBeep("reason for substitution should be 1 to 3 or 9 ");
-                return false;
-            }
-            return true;
-        case 19:
-        case 20:
-        case 21:
-            if (t.empty() || (IsAllDigits(t) && t.size() == 4)) return true;
-            ErrBeep("Investigator Code should be 4 digited ");
-            return false;
-        case 22: {
-            if (t.empty()) return true;
-            const long d = DayNumber(index_, t);
-            if (d == 0) {
-                ErrBeep("Invalid Date");
-                return false;
-            }
-            if (d > DayNumber(index_, "311220") || d < DayNumber(index_, "010120")) {
-                ErrBeep("Date beyond survey period");
-                return false;
-            }
-            return true;
-        }
-        case 23: {
-            if (t.empty()) return true;
-            const long d = DayNumber(index_, t);
-            if (d == 0) {
-                ErrBeep("Invalid Date");
-                return false;
-            }
-            if (d < DayNumber(index_, Box(22)) || d < DayNumber(index_, "010120")) {
-                ErrBeep("Date of despatch is earlier than date of survey");
-                return false;
-            }
-            return true;
-        }
-        case 25:
-        case 26:
-        case 27:
-        case 28:
-            if (t.empty() || InCodeList(t, "1,2,x")) return true;
-            ErrBeep("remark code should be 1 or 2");
-            return false;
-        default:
-            return true;
+std::optional<bool> orcl_000a::BoxHook(const std::string& field) {
+    const std::string t = Field(field);
+    if (text::EqualsNoCase(field, "APOP1"))
+        return t.empty() ||
+               PopulationRule("to be entered only when approximate present population of the SU>=900 ",
+                              "to be entered only when approximate present population of the SU>=1800 ");
+    if (!text::EqualsNoCase(field, "D1")) return std::nullopt;
+    const int d1 = BoxOf("D1");
+    if (Field("APOP1").empty()) {
+        SetBox(d1, "000");
+        return true;
     }
+    bool passed = true;
+    const int n = SubDivisionCount(s_.FsuSector, s_.FsuStateRegion, s_.FsuDistrict, Field("APOP1"));
+    if (ToLong2(t) != n) {
+        ErrBeep("Sub-division as per formula Should be " + std::to_string(n));
+        passed = false;
+    }
+    // Kept in three digits, whether or not the count was right.
+    const std::string trimmed = text::Trim(t);
+    if (trimmed.size() <= 1)
+        SetBox(d1, "00" + trimmed);
+    else if (trimmed.size() == 2)
+        SetBox(d1, "0" + trimmed);
+    if (!PopulationRule("Sub-division to be formed only when approximate population>900 ",
+                        "Sub-division to be formed only when approximate population>1800 "))
+        passed = false;
+    return passed;
 }
 
 void orcl_000a::RecordSaved(bool inserted) {

@@ -18,7 +18,7 @@ protected:
     std::string& SurveyCode() override { return s_.Sch0SurveyCode; }
     bool Locked(int box) const override { return box <= 14 && box != 13; }
     void Prefill(bool afterDelete) override;
-    bool BoxRule(int box) override;
+    std::optional<bool> BoxHook(const std::string& field) override;
     // The pre-filled boxes alone (SRO "0000" among them) do not count as entries,
     // but box 10 does: a new row always asks.
     bool AsksOnExit(int box) const override { return box >= 10 && box != 11 && box != 12 && box != 14; }

@@ -105,7 +105,10 @@ void BlockRecord::Update(const std::vector<std::string>& boxes) const {
     values.insert(values.end(), {s_.UserId, s_.TodayYmd});
     sql += Where(values, true);
     db::Transaction tx(*s_.FsuConn);
-    s_.FsuConn->Execute(sql, values);
+    // No row changed: another program removed it, or its key (SU) no longer matches.
+    if (s_.FsuConn->Execute(sql, values) == 0)
+        throw db::DbError("The stored row of " + table_.name +
+                          " was not found: another program may have removed it, or its key has changed.");
     tx.Commit();
 }
 

@@ -52,6 +52,7 @@ public:
     // as Null. A numeric column takes the number its box holds, and a box that
     // holds no number stops the write with NotANumber before anything runs.
     void Insert(const std::vector<std::string>& boxes) const;
+    // An update that finds no row to change writes nothing and throws.
     void Update(const std::vector<std::string>& boxes) const;
     // The row alone, without an archive copy.
     void Delete() const;

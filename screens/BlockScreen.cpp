@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QTimer>
 
+#include "core/DataLayout.h"
 #include "core/Loader.h"
 #include "core/Navigation.h"
 #include "core/Text.h"
@@ -44,24 +45,107 @@ void FormatBlockErrorGrid(ui::BoundGrid& grid, int curFormIndex) {
     grid.ShowRecordPosition(grid.CurrentRow() + 1);
 }
 
-BlockScreen::BlockScreen(SharedState& s, int index) : QWidget(nullptr), s_(s), index_(index) {
-    s_.CurFormIndex = index;
+std::vector<HeaderItem> HouseholdHeader() {
+    return {{"FSUNO:", HeaderItem::Value::Fsu},
+            {"SU NO:", HeaderItem::Value::Segment},
+            {"SSS NO:", HeaderItem::Value::Sss},
+            {"SHH NO:", HeaderItem::Value::Ssu}};
+}
+
+BlockScreen::BlockScreen(SharedState& s, const BlockParams& params)
+    : QWidget(nullptr), s_(s), index_(params.index), block_(params) {
+    s_.CurFormIndex = index_;
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle("Data Entry TQS 78th Round");
 
-    Lbusercode = new QLabel(this);
+    Lbusercode = ui::BoldLabel("", this);
     Lbusercode->setObjectName("Lbusercode");
     Text3 = new ui::TextBox(this);
     Text3->setObjectName("Text3");
     Text3->setFixedWidth(70);
-    Label30 = new QLabel("&Go to Blk", this);
+    Label30 = new QLabel(block_.goToLabel, this);
     Label30->setBuddy(Text3);
     DataGrid = new ui::BoundGrid(this);
     DataGrid->setObjectName("DataGrid");
     DataGrid->hide();
     DataGrid->onError = [this](const std::string& description) { s_.Messages->OkBox(description); };
 
+    const bool listing = layout::BlockTableAt(index_).Listing();
+    for (const HeaderItem& item : block_.header) {
+        QLabel* value = ui::BoldLabel("", this);
+        switch (item.value) {
+        case HeaderItem::Value::Fsu:
+            (listing ? Lbfsuno : lbfsu) = value;
+            break;
+        case HeaderItem::Value::Segment:
+        case HeaderItem::Value::FsuSu:
+            lbseg = value;
+            break;
+        case HeaderItem::Value::Sss:
+            lbsss = value;
+            break;
+        case HeaderItem::Value::Ssu:
+            lbssu = value;
+            break;
+        }
+    }
+    if (!block_.scheduleHeading.isEmpty()) Label21 = ui::HeadingLabel(block_.scheduleHeading, this, 1.15);
+    if (!block_.blockTitle.isEmpty()) Label2 = ui::HeadingLabel(block_.blockTitle, this, 1.0);
+
     Text3->onKeyDown = [this](int& key, Qt::KeyboardModifiers) { Guard([&] { Text3_KeyDown(key); }); };
+}
+
+QLayout* BlockScreen::Headings() {
+    auto* headings = new QVBoxLayout;
+    headings->setSpacing(2);
+    if (Label21) headings->addWidget(Label21);
+    if (Label2) headings->addWidget(Label2);
+    return headings;
+}
+
+QLayout* BlockScreen::HeaderLine() {
+    auto* header = new QHBoxLayout;
+    header->setSpacing(8);
+    header->addWidget(ui::BoldLabel("USER CODE:", this));
+    header->addWidget(Lbusercode);
+    for (const HeaderItem& item : block_.header) {
+        header->addSpacing(24);
+        QLabel* caption = ui::BoldLabel(item.caption, this);
+        header->addWidget(caption);
+        switch (item.value) {
+        case HeaderItem::Value::Fsu:
+            header->addWidget(Lbfsuno ? Lbfsuno : lbfsu);
+            break;
+        case HeaderItem::Value::Segment:
+        case HeaderItem::Value::FsuSu:
+            LabelSegment = caption;
+            header->addWidget(lbseg);
+            break;
+        case HeaderItem::Value::Sss:
+            header->addWidget(lbsss);
+            break;
+        case HeaderItem::Value::Ssu:
+            header->addWidget(lbssu);
+            break;
+        }
+    }
+    header->addStretch();
+    return header;
+}
+
+void BlockScreen::FillHeader() {
+    auto set = [](QLabel* label, const std::string& text) {
+        if (label) label->setText(QString::fromStdString(text));
+    };
+    set(Lbusercode, s_.UserId);
+    set(Lbfsuno, s_.CurFsuNo);
+    set(lbfsu, s_.CurFsuNo);
+    set(lbsss, s_.CurSss);
+    set(lbssu, s_.CurSsu);
+    for (const HeaderItem& item : block_.header) {
+        if (item.value == HeaderItem::Value::Segment) set(lbseg, s_.CurSeg);
+        if (item.value == HeaderItem::Value::FsuSu) set(lbseg, s_.FsuSu);
+    }
 }
 
 void BlockScreen::ErrBeep(const std::string& message) { r78::ErrBeep(*s_.Messages, message); }
@@ -146,18 +230,19 @@ void BlockScreen::Text3_KeyDown(int& keyCode) {
     keyCode = 0;
     BeforeGoTo();
     const std::string typed = Text3->text().toStdString();
-    if (typed.empty()) {
+    const bool blank = text::IsBlank(typed);
+    if (typed.empty() || (blank && !block_.blankGoToIsZero)) {
         Text3->setFocus();
         return;
     }
     // The box takes any character; a text that is no number names no block.
-    if (!IsNumeric(typed)) {
+    if (!blank && !IsNumeric(typed)) {
         s_.Messages->Beep();
         Text3->setFocus();
         Text3->SelectAll();
         return;
     }
-    const int target = BlockFormIndex(s_.CurSchType, ToDouble(typed));
+    const int target = BlockFormIndex(s_.CurSchType, blank ? 0 : ToDouble(typed));
     if (target == s_.CurFormIndex) {
         Text3->setFocus();
         return;

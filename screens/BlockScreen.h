@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "core/SharedState.h"
 #include "platform/ui/BoundGrid.h"
@@ -25,6 +26,35 @@ inline constexpr const char* kBlockLevelCaption =
     "List of Error Messages detected by Data Validation Checks block level";
 inline constexpr const char* kHouseholdLevelCaption =
     "List of Error Messages detected by Data Validation Checks Household level";
+
+// What a block screen's header shows after "USER CODE:", in the screen's order.
+struct HeaderItem {
+    enum class Value { Fsu, Segment, FsuSu, Sss, Ssu };
+    QString caption;  // "FSUNO:", "SU NO:", "SSS NO:" ...
+    Value value;
+};
+
+// The header of a household's block screen: its FSU, SU (CurSeg), SSS and SHH.
+std::vector<HeaderItem> HouseholdHeader();
+
+// What every block screen is given, single-record and grid alike.
+struct BlockParams {
+    int index = 0;       // block-screen index: also the table's number and the width row
+    double blockNo = 0;  // ValBlockNo of Validate Block
+    BlockCheck blockCheck;
+    // The check of Validate HH; without one the screen has no such button.
+    HouseholdCheck householdCheck;
+    // The caption of the error list after Validate HH.
+    QString householdCaption = kHouseholdLevelCaption;
+    std::vector<HeaderItem> header = HouseholdHeader();
+    // The schedule's heading and the block's title above the header; a screen
+    // that lays out its own headings leaves them empty.
+    QString scheduleHeading;
+    QString blockTitle;
+    QString goToLabel = "&Go to Blk";
+    // A go-to text of blanks only reads as block 0, which leads to blocks 1 and 2.
+    bool blankGoToIsZero = false;
+};
 
 // Captions, widths and visibility of a block screen's error list, and the
 // record position below it. The item column holds the SSS on the listing's block-6 screens.
@@ -47,6 +77,12 @@ public:
     void Unload();
 
     QLabel* Lbusercode;
+    // The header's values: Lbfsuno on the listing; lbfsu, lbseg, lbsss, lbssu on the household screens.
+    QLabel* Lbfsuno = nullptr;
+    QLabel *lbfsu = nullptr, *lbseg = nullptr, *lbsss = nullptr, *lbssu = nullptr;
+    QLabel* LabelSegment = nullptr;  // the caption before lbseg
+    QLabel* Label21 = nullptr;       // the schedule's heading
+    QLabel* Label2 = nullptr;        // the block's title
     QLabel* Label30;  // "&Go to Blk"
     ui::TextBox* Text3;
     ui::BoundGrid* DataGrid;  // with its data control Adodc: the record position below the rows
@@ -55,7 +91,14 @@ public:
     void Text3_KeyDown(int& keyCode);
 
 protected:
-    BlockScreen(SharedState& s, int index);
+    BlockScreen(SharedState& s, const BlockParams& params);
+
+    // The header line: "USER CODE:" and the screen's items.
+    QLayout* HeaderLine();
+    // The schedule's heading and the block's title, when the screen has them.
+    QLayout* Headings();
+    // Puts the user, FSU and household into the header.
+    void FillHeader();
 
     // The bottom line of every block screen: its buttons (absent ones passed as
     // nullptr), then the go-to box at the right.
@@ -83,7 +126,7 @@ protected:
     // are replaced by those of the block check and listed.
     void RunBlockCheck(double blockNo, const std::string& noRecordsMessage, const BlockCheck& check);
     // Validate HH: the FSU's error rows are replaced by those of the household check.
-    void RunHouseholdCheck(const HouseholdCheck& check, const QString& caption = kHouseholdLevelCaption);
+    void RunHouseholdCheck(const HouseholdCheck& check, const QString& caption);
     void ShowErrorList(const QString& caption);
 
     void ErrBeep(const std::string& message);
@@ -102,6 +145,7 @@ protected:
 
     SharedState& s_;
     const int index_;
+    const BlockParams block_;
     bool loaded_ = true;
 
 private:

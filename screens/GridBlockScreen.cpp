@@ -1,6 +1,7 @@
 #include "screens/GridBlockScreen.h"
 
 #include <QHBoxLayout>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "core/DataLayout.h"
@@ -11,41 +12,20 @@
 
 namespace r78 {
 
-namespace {
-
-QLabel* Bold(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    QFont f = label->font();
-    f.setBold(true);
-    label->setFont(f);
-    return label;
-}
-
-// Characters, not bytes: the width of a field counts what the operator typed.
-size_t CharCount(const std::string& text) {
-    size_t n = 0;
-    for (unsigned char c : text)
-        if ((c & 0xC0) != 0x80) ++n;
-    return n;
-}
-
-}  // namespace
-
 GridBlockScreen::GridBlockScreen(SharedState& s, GridParams params)
-    : BlockScreen(s, params.index), params_(std::move(params)) {
+    : BlockScreen(s, params), params_(std::move(params)) {
     DataGridX = new ui::BoundGrid(this);
     DataGridX->setObjectName("DataGridX");
     DataGridX->SetCaption(params_.gridCaption);
     Label6 = new QLabel("Press ESC twice before leaving blank new record marked *  in the GRID", this);
     Label6->setObjectName("Label6");
-    Label30->setText(params_.goToLabel);
 
     Refresh = new ui::CommandButton("&1. Refresh", this);
-    CmdNext = new ui::CommandButton(params_.listing ? "&2. Next" : "&2. Next Blk", this);
+    CmdNext = new ui::CommandButton(Listing() ? "&2. Next" : "&2. Next Blk", this);
     exit = new ui::CommandButton("&3. Save&&Exit", this);
     Cmdval = new ui::CommandButton("&4. Validate Block", this);
     if (params_.householdCheck) CmdValHH = new ui::CommandButton("&5. Validate HH", this);
-    CmdPrev = new ui::CommandButton(params_.listing ? "&6. Previous" : "&6. Prev Blk", this);
+    CmdPrev = new ui::CommandButton(Listing() ? "&6. Previous" : "&6. Prev Blk", this);
 
     connect(Refresh, &QPushButton::clicked, this, [this] { Guard([this] { Refresh_Click(); }); });
     connect(CmdNext, &QPushButton::clicked, this, [this] { Guard([this] { CmdNext_Click(); }); });
@@ -93,86 +73,22 @@ GridBlockScreen::GridBlockScreen(SharedState& s, GridParams params)
     DataGridX->onRowColChange = [this](int, int) { DataGridX_RowColChange(); };
     DataGridX->onError = [this](const std::string& description) { s_.Messages->OkBox(description); };
 
-    for (const HeaderItem& item : params_.header) {
-        QLabel* value = Bold("", this);
-        switch (item.value) {
-            case HeaderItem::Value::Fsu:
-                (params_.listing ? Lbfsuno : lbfsu) = value;
-                break;
-            case HeaderItem::Value::Segment:
-            case HeaderItem::Value::FsuSu:
-                lbseg = value;
-                break;
-            case HeaderItem::Value::Sss:
-                lbsss = value;
-                break;
-            case HeaderItem::Value::Ssu:
-                lbssu = value;
-                break;
-        }
-    }
 }
 
 void GridBlockScreen::Compose(QLayout* headings) {
-    auto* header = new QHBoxLayout;
-    header->setSpacing(8);
-    header->addWidget(Bold("USER CODE:", this));
-    header->addWidget(Lbusercode);
-    for (const HeaderItem& item : params_.header) {
-        header->addSpacing(24);
-        header->addWidget(Bold(item.caption, this));
-        switch (item.value) {
-            case HeaderItem::Value::Fsu:
-                header->addWidget(params_.listing ? Lbfsuno : lbfsu);
-                break;
-            case HeaderItem::Value::Segment:
-            case HeaderItem::Value::FsuSu:
-                header->addWidget(lbseg);
-                break;
-            case HeaderItem::Value::Sss:
-                header->addWidget(lbsss);
-                break;
-            case HeaderItem::Value::Ssu:
-                header->addWidget(lbssu);
-                break;
-        }
-    }
-    header->addStretch();
-    QFont bold = Lbusercode->font();
-    bold.setBold(true);
-    Lbusercode->setFont(bold);
-
     auto* body = new QVBoxLayout;
     body->addWidget(DataGridX, 3);
     body->addWidget(Label6);
     body->addWidget(DataGrid, 2);
-    Arrange(headings, header, body, ButtonRow({Refresh, CmdNext, exit, Cmdval, CmdValHH, CmdPrev}));
+    Arrange(headings ? headings : Headings(), HeaderLine(), body,
+            ButtonRow({Refresh, CmdNext, exit, Cmdval, CmdValHH, CmdPrev}));
 }
 
 // --- Load -----------------------------------------------------------------------
 
 void GridBlockScreen::Form_Load() {
     ui::PlaceForm(this, 0, 0, 16000, 12000);
-    Lbusercode->setText(QString::fromStdString(s_.UserId));
-    for (const HeaderItem& item : params_.header) {
-        switch (item.value) {
-            case HeaderItem::Value::Fsu:
-                (params_.listing ? Lbfsuno : lbfsu)->setText(QString::fromStdString(s_.CurFsuNo));
-                break;
-            case HeaderItem::Value::Segment:
-                lbseg->setText(QString::fromStdString(s_.CurSeg));
-                break;
-            case HeaderItem::Value::FsuSu:
-                lbseg->setText(QString::fromStdString(s_.FsuSu));
-                break;
-            case HeaderItem::Value::Sss:
-                lbsss->setText(QString::fromStdString(s_.CurSss));
-                break;
-            case HeaderItem::Value::Ssu:
-                lbssu->setText(QString::fromStdString(s_.CurSsu));
-                break;
-        }
-    }
+    FillHeader();
     DataGrid->hide();
 
     const layout::BlockTable& table = layout::BlockTableAt(index_);
@@ -185,13 +101,21 @@ void GridBlockScreen::Form_Load() {
         return;
     }
     db::TableSource source{table.name, " where fsuno = ?", {s_.CurFsuNo}};
-    if (!params_.listing) {
+    if (!Listing()) {
         source.selection += " and sss = ? and SSU = ?";
         source.params.insert(source.params.end(), {s_.CurSss, s_.CurSsu});
     }
     source.selection += params_.order;
     // A failure has been shown by the grid's error event.
     if (!DataGridX->SetTableSource(*s_.FsuConn, std::move(source))) {
+        loaded_ = false;
+        return;
+    }
+    ResolveFields();
+    try {
+        AfterBind();
+    } catch (const std::exception& e) {
+        Report("The block could not be read from the FSU's file.", e);
         loaded_ = false;
         return;
     }
@@ -214,15 +138,31 @@ void GridBlockScreen::Form_Load() {
     DataGridX->FocusGrid();
 }
 
+void GridBlockScreen::ResolveFields() {
+    firstEdit_ = Column(params_.firstEditField);
+    lastEdit_ = Column(params_.lastEditField);
+    keyColumns_.clear();
+    for (const std::string& field : params_.keyFields) keyColumns_.push_back(Column(field));
+    rules_.assign(static_cast<size_t>(DataGridX->ColumnCount()), nullptr);
+    for (int c = 0; c < DataGridX->ColumnCount(); ++c) rules_[c] = FindRule(params_.rules, FieldAt(c));
+}
+
+bool GridBlockScreen::Listing() const { return layout::BlockTableAt(index_).Listing(); }
+
+const FieldRule* GridBlockScreen::RuleAt(int column) const {
+    return column >= 0 && column < static_cast<int>(rules_.size()) ? rules_[column] : nullptr;
+}
+
 void GridBlockScreen::Stamp() {
     const int row = DataGridX->CurrentRow();
     DataGridX->SetFieldText(row, "DPC", s_.UserDpc);
-    if (params_.listing) {
+    if (Listing()) {
         DataGridX->SetFieldText(row, "SCH", params_.schCode);
         DataGridX->SetFieldText(row, "FSUNO", s_.CurFsuNo);
     } else {
         DataGridX->SetFieldText(row, "FSUNO", s_.CurFsuNo);
-        DataGridX->SetFieldText(row, "SU", s_.CurSeg);
+        // A household's SU is an empty text while no segment is known, never Null.
+        DataGridX->SetFieldText(row, "SU", s_.CurSeg, true);
         DataGridX->SetFieldText(row, "sss", s_.CurSss);
         DataGridX->SetFieldText(row, "SSU", s_.CurSsu);
     }
@@ -242,7 +182,7 @@ void GridBlockScreen::SetGridColumns() {
         }
         DataGridX->SetColumnVisible(c, shown);
     }
-    DataGridX->SetCurrentColumn(params_.firstEditColumn);
+    DataGridX->SetCurrentColumn(firstEdit_);
     ShowRecordCaption();
 }
 
@@ -262,21 +202,32 @@ void GridBlockScreen::SetRowField(const std::string& field, const std::string& t
 
 // --- Grid events ----------------------------------------------------------------
 
+bool GridBlockScreen::CheckCell(int c, const std::string& t) {
+    bool passed = true;
+    const int width = s_.Width(index_, c + 1);
+    if (text::CharCount(t) > static_cast<size_t>(width)) {
+        ErrBeep(std::string("field length exceeds field size") + " field size = " + std::to_string(width));
+        passed = false;
+    }
+    // The column's rule runs also after a width refusal: one Enter may bring two messages.
+    if (c < firstEdit_ || c > lastEdit_) return false;
+    const std::string field = FieldAt(c);
+    if (const std::optional<bool> decided = ColumnHook(field, t)) return passed && *decided;
+    const FieldRule* rule = RuleAt(c);
+    if (!rule) return false;
+    const RuleResult result = RunRule(*rule, t, [this](const std::string& f) { return RowField(f); });
+    if (!result.passed) {
+        ErrBeep(result.message);
+        return false;
+    }
+    if (result.text != t) SetCellText(result.text);
+    return passed;
+}
+
 void GridBlockScreen::DataGridX_KeyDown(int& keyCode) {
     if (keyCode == ui::kKeyReturn) {
         const int c = DataGridX->CurrentColumn();
-        const std::string t = CellText();
-        bool passed = true;
-        const int width = s_.Width(index_, c + 1);
-        if (CharCount(t) > static_cast<size_t>(width)) {
-            ErrBeep(std::string("field length exceeds field size") +
-                    " field size = " + std::to_string(width));
-            passed = false;
-        }
-        // The column's rule runs also after a width refusal: one Enter may bring two messages.
-        const bool editable = c >= params_.firstEditColumn && c <= params_.lastEditColumn;
-        if (!editable || !ColumnRule(c, t)) passed = false;
-        if (!passed) {
+        if (!CheckCell(c, CellText())) {
             // The cell keeps its text and the cursor.
             keyCode = 0;
             DataGridX->FocusGrid();
@@ -286,34 +237,38 @@ void GridBlockScreen::DataGridX_KeyDown(int& keyCode) {
         }
     }
     switch (keyCode) {
-        case ui::kKeyReturn:
-        case ui::kKeyPageUp:
-        case ui::kKeyPageDown:
-        case ui::kKeyUp:
-        case ui::kKeyDown:
-            ShowRecordCaption();
-            break;
-        default:
-            break;
+    case ui::kKeyReturn:
+    case ui::kKeyPageUp:
+    case ui::kKeyPageDown:
+    case ui::kKeyUp:
+    case ui::kKeyDown:
+        ShowRecordCaption();
+        break;
+    default:
+        break;
     }
 }
 
 void GridBlockScreen::StepToNextRow() {
     // From the last row the next is the "*" line; from the "*" line there is none.
     const int next = DataGridX->CurrentRow() + 1;
-    if (next <= DataGridX->RecordCount()) DataGridX->SetCurrentCell(next, params_.firstEditColumn);
+    if (next <= DataGridX->RecordCount()) DataGridX->SetCurrentCell(next, firstEdit_);
     DataGridX->FocusGrid();
     ShowRecordCaption();
 }
 
 void GridBlockScreen::DataGridX_KeyPress(int& keyAscii) {
     // Enter moves on as Tab does.
-    if (keyAscii == ui::kKeyReturn) {
+    if (keyAscii == ui::kKeyReturn || keyAscii == ui::kKeyTab) {
         keyAscii = ui::kKeyTab;
+        // The grid's own move follows at once; a later commit (a click, an arrow,
+        // a button) must not step the cursor.
+        tabMove_ = true;
+        QTimer::singleShot(0, this, [this] { tabMove_ = false; });
         return;
     }
     if (!params_.filterKeys) return;
-    if (PassesKeyFilter(keyAscii) || MayType(DataGridX->CurrentColumn(), keyAscii)) return;
+    if (PassesKeyFilter(keyAscii) || MayType(FieldAt(DataGridX->CurrentColumn()), keyAscii)) return;
     ErrBeep("numeric entry please");
     // The refused key acts as a Backspace.
     keyAscii = ui::kKeyBack;
@@ -322,7 +277,7 @@ void GridBlockScreen::DataGridX_KeyPress(int& keyAscii) {
 void GridBlockScreen::DataGridX_Validate(bool& cancel) {
     const int c = DataGridX->CurrentColumn();
     const int width = s_.Width(index_, c + 1);
-    if (CharCount(CellText()) > static_cast<size_t>(width)) {
+    if (text::CharCount(CellText()) > static_cast<size_t>(width)) {
         ErrBeep(std::string("field length exceeds field size") + " field size = " + std::to_string(width));
         // The cursor stays on the cell in error, its text kept.
         cancel = true;
@@ -330,23 +285,27 @@ void GridBlockScreen::DataGridX_Validate(bool& cancel) {
     }
     if (EndsRow(c) && !DataGridX->OnNewRowLine()) {
         // A row that cannot be written keeps the operator in the grid.
-        if (!DataGridX->SetCurrentCell(DataGridX->CurrentRow() + 1, params_.firstEditColumn)) cancel = true;
+        if (!DataGridX->SetCurrentCell(DataGridX->CurrentRow() + 1, firstEdit_)) cancel = true;
         ShowRecordCaption();
     }
 }
 
 void GridBlockScreen::DataGridX_AfterColUpdate(int column) {
+    const std::string field = FieldAt(column);
     // Serial numbers are kept in two digits, so that they sort as numbers.
-    if (!params_.listing && column == 5) {
-        const std::string field = DataGridX->DataField(column);
-        const std::string slno = text::Trim(RowField(field));
-        if (slno.size() == 1) SetRowField(field, "0" + slno);
+    if (const FieldRule* rule = RuleAt(column); rule && rule->zeroFill) {
+        const std::string value = text::Trim(RowField(field));
+        if (value.size() == 1) SetRowField(field, "0" + value);
     }
-    ColumnUpdated(column);
+    ColumnUpdated(field);
+    if (tabMove_) {
+        // The grid's move to the next column follows: a step of 2 skips one.
+        if (const int step = ColStepAfter(field); step > 1) DataGridX->SetCurrentColumn(column + step - 1);
+    }
 }
 
 void GridBlockScreen::DataGridX_OnAddNew() {
-    DataGridX->SetCurrentColumn(params_.firstEditColumn);
+    DataGridX->SetCurrentColumn(firstEdit_);
     DataGridX->FocusGrid();
     Stamp();
     ShowRecordCaption();
@@ -371,9 +330,9 @@ void GridBlockScreen::DropBlankGridRow() {
     if (DataGridX->RecordCount() != 1) return;
     DataGridX->CommitCell();
     bool blank = false;
-    for (int c : params_.keyColumns)
-        if (DataGridX->FieldText(0, DataGridX->DataField(c)).empty()) blank = true;
-    DataGridX->SetCurrentColumn(params_.keyColumns.back());
+    for (int c : keyColumns_)
+        if (DataGridX->FieldText(0, FieldAt(c)).empty()) blank = true;
+    DataGridX->SetCurrentColumn(keyColumns_.back());
     // Only a row that never reached the table goes: a stored row keeps its corrections.
     if (blank && DataGridX->IsNewRow(0)) {
         DataGridX->CancelRow(0);

@@ -1,9 +1,11 @@
 #pragma once
 #include <QLabel>
 #include <QString>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "core/FieldRules.h"
 #include "screens/BlockScreen.h"
 
 class QLayout;
@@ -18,41 +20,24 @@ struct GridColumn {
     int width = 0;
 };
 
-// What a grid screen's header shows after "USER CODE:".
-struct HeaderItem {
-    enum class Value { Fsu, Segment, FsuSu, Sss, Ssu };
-    QString caption;  // "FSU NO:", "SSS NO:" ...
-    Value value;
-};
+// What sets one grid block screen apart from another, beyond its odd hooks.
+struct GridParams : BlockParams {
+    GridParams() { goToLabel = "&Go to Blk:"; }
 
-// What sets one grid block screen apart from another, beyond its column rules
-// and follow-ups (which a screen gives by overriding the hooks below).
-struct GridParams {
-    int index = 0;  // block-screen index: also the table's number and the width row
-    // The listing's block 6 is keyed by the FSU and the schedule code SCH; every
-    // other grid block by the household (DPC, FSUNO, SU, sss, SSU).
-    bool listing = false;
-    std::string schCode;  // SCH of a new listing row: "211" or "051"
-    std::string order;    // " order by  SSS"
+    std::string schCode;  // SCH of a new listing row of block 6: "211" or "051"
+    std::string order = " order by fsuno,SSS,SSU,slno";
     std::vector<GridColumn> columns;
-    int firstEditColumn = 5;
-    int lastEditColumn = 5;
+    // Each edit column's rule on Enter, by field; a column without one refuses.
+    std::vector<FieldRule> rules;
+    std::string firstEditField = "SLNO";
+    std::string lastEditField;
     // The key cells of DropBlankGridRow, read in this order.
-    std::vector<int> keyColumns{5};
+    std::vector<std::string> keyFields{"SLNO"};
     // Digits only (with the passes of the key filter), or every character.
     bool filterKeys = true;
     // Next and Prev on a block without a stored row: move on, ask, or refuse.
     enum class EmptyBlock { MoveOn, Ask, Refuse } emptyBlock = EmptyBlock::Ask;
     std::string emptyBlockMessage = "current block is empty. Do you want to Proceed?";
-    double blockNo = 0;
-    BlockCheck blockCheck;
-    // The check of Validate HH; without one the screen has no such button.
-    HouseholdCheck householdCheck;
-    // A grid screen lists the household's errors under its block-level caption;
-    // only the single-record screens speak of the household level.
-    QString householdCaption = kBlockLevelCaption;
-    std::vector<HeaderItem> header;
-    QString goToLabel = "&Go to Blk:";
     QString gridCaption;  // the title line above the rows, when the screen has one
 };
 
@@ -72,9 +57,6 @@ public:
     ui::CommandButton *Refresh, *CmdNext, *exit, *Cmdval, *CmdPrev;
     ui::CommandButton* CmdValHH = nullptr;  // screens with a household check
     QLabel* Label6;                         // the Esc hint
-    // The header: Lbfsuno on the listing; lbfsu, lbseg, lbsss, lbssu on the household screens.
-    QLabel* Lbfsuno = nullptr;
-    QLabel *lbfsu = nullptr, *lbseg = nullptr, *lbsss = nullptr, *lbssu = nullptr;
 
     // Event handlers.
     void DataGridX_KeyDown(int& keyCode);
@@ -103,22 +85,35 @@ protected:
     // Binds the grid to the block's rows; an empty block gets a new row. A
     // failure is told and the screen is not shown.
     void Form_Load();
-    // Lays the screen out: its headings, the header line, the grid with the Esc
-    // hint, the error list, the buttons and the go-to box.
-    void Compose(QLayout* headings);
+    // Lays the screen out: its headings (by default the schedule's heading and
+    // the block's title), the header line, the grid with the Esc hint, the error
+    // list, the buttons and the go-to box.
+    void Compose(QLayout* headings = nullptr);
 
-    // Hooks.
-    // The rule of column c on Enter, for the cell's text; false refuses the entry
-    // (the rule has said why). The text may be changed with SetCellText.
-    virtual bool ColumnRule(int /*column*/, const std::string& /*text*/) { return false; }
+    // Grid position of a field; -1 when the table has none.
+    int Column(const std::string& field) const { return DataGridX->FieldColumn(field); }
+    std::string FieldAt(int column) const { return DataGridX->DataField(column); }
+
+    // The width test and then the column's rule, on a cell's text: the screen's
+    // hook first, then the declared rule. False refuses it (the rule has said why).
+    bool CheckCell(int column, const std::string& text);
+
+    // Hooks, by field name (compared in capitals).
+    // The rule of an odd column (trip map, total line): a decision, or nothing to
+    // let the declared rule decide. May change the cell with SetCellText.
+    virtual std::optional<bool> ColumnHook(const std::string& /*field*/, const std::string& /*text*/) {
+        return std::nullopt;
+    }
     // A further character a column takes besides the digits.
-    virtual bool MayType(int /*column*/, int /*keyAscii*/) const { return false; }
-    // Whether an accepted Enter in the column leads to the next row.
-    virtual bool EndsRow(int column) const { return column == params_.lastEditColumn; }
+    virtual bool MayType(const std::string& /*field*/, int /*keyAscii*/) const { return false; }
     // After a changed cell is taken into the row.
-    virtual void ColumnUpdated(int /*column*/) {}
-    // Before the grid is bound at load.
+    virtual void ColumnUpdated(const std::string& /*field*/) {}
+    // How many columns the cursor moves on when the grid's own Enter or Tab move
+    // follows an update of the field (the trip screens skip the total line's column 2).
+    virtual int ColStepAfter(const std::string& /*field*/) { return 1; }
+    // Before the grid is bound at load, and once its rows are there.
     virtual void BeforeBind() {}
+    virtual void AfterBind() {}
 
     // The current cell's text, and a text a rule puts into it.
     std::string CellText() const { return DataGridX->CurrentCellText(); }
@@ -134,6 +129,13 @@ protected:
     const GridParams params_;
 
 private:
+    // Field names resolved to grid positions once the grid is bound.
+    void ResolveFields();
+    const FieldRule* RuleAt(int column) const;
+    bool EndsRow(int column) const { return column == lastEdit_; }
+    // The listing's block 6 is keyed by the FSU and the schedule code SCH; every
+    // other grid block by the household (DPC, FSUNO, SU, sss, SSU).
+    bool Listing() const;
     void Stamp();
     void ShowRecordCaption();
     // Drops a blank new row and writes the row in hand; false when the write
@@ -143,6 +145,12 @@ private:
     void StepToNextRow();
     void Leave(int index);
     bool EmptyBlockGate();
+
+    int firstEdit_ = -1, lastEdit_ = -1;
+    std::vector<int> keyColumns_;
+    std::vector<const FieldRule*> rules_;  // by grid column
+    // An Enter or Tab is moving the cursor on: an update may step it further.
+    bool tabMove_ = false;
 };
 
 }  // namespace r78

@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "core/Navigation.h"
+#include "core/Text.h"
 #include "core/Values.h"
 #include "platform/ui/Keys.h"
 
@@ -13,19 +14,12 @@ namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
-QLabel* Caption(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    QFont f = label->font();
-    f.setBold(true);
-    label->setFont(f);
-    return label;
-}
-
 }  // namespace
 
 SingleRecordBlockScreen::SingleRecordBlockScreen(SharedState& s, SingleRecordParams params)
-    : BlockScreen(s, params.index), params_(std::move(params)), record_(s, params_.index, params_.kind) {
+    : BlockScreen(s, params), params_(std::move(params)), record_(s, params_.index, params_.kind) {
     for (int i = 0; i < record_.BoxCount(); ++i) {
+        rules_.push_back(FindRule(params_.rules, record_.BoxColumn(i).name));
         auto* box = new ui::TextBox(this);
         box->setObjectName(QString("Text1_%1").arg(i));
         box->onKeyDown = [this, i](int& key, Qt::KeyboardModifiers) {
@@ -55,42 +49,22 @@ SingleRecordBlockScreen::SingleRecordBlockScreen(SharedState& s, SingleRecordPar
     if (CmdPrev)
         connect(CmdPrev, &QPushButton::clicked, this, [this] { Guard([this] { CmdPrev_Click(); }); });
 
-    if (params_.kind == RecordKind::FsuBlock1) {
-        Lbfsuno = Caption("", this);
-    } else {
-        lbfsu = Caption("", this);
-        lbseg = Caption("", this);
-        lbsss = Caption("", this);
-        lbssu = Caption("", this);
-        LabelSegment = Caption("SU NO:", this);
-    }
 }
 
 void SingleRecordBlockScreen::Compose(QLayout* headings, QLayout* body) {
-    auto* header = new QHBoxLayout;
-    header->setSpacing(8);
-    header->addWidget(Caption("USER CODE:", this));
-    header->addWidget(Lbusercode);
-    header->addSpacing(30);
-    header->addWidget(Caption("FSU NO:", this));
-    if (Lbfsuno) {
-        header->addWidget(Lbfsuno);
-    } else {
-        header->addWidget(lbfsu);
-        for (auto [caption, value] : {std::pair<QLabel*, QLabel*>{LabelSegment, lbseg},
-                                      {Caption("SSS NO:", this), lbsss},
-                                      {Caption("SHH NO:", this), lbssu}}) {
-            header->addSpacing(20);
-            header->addWidget(caption);
-            header->addWidget(value);
-        }
-    }
-    header->addStretch();
-    QFont bold = Lbusercode->font();
-    bold.setBold(true);
-    Lbusercode->setFont(bold);
+    Arrange(headings ? headings : Headings(), HeaderLine(), body,
+            ButtonRow({CmdSave, CmdNext, CmdExit, Cmdval, CmdValHH, CmdPrev, CmdDelete}));
+}
 
-    Arrange(headings, header, body, ButtonRow({CmdSave, CmdNext, CmdExit, Cmdval, CmdValHH, CmdPrev, CmdDelete}));
+int SingleRecordBlockScreen::BoxOf(const std::string& field) const {
+    for (int i = 0; i < record_.BoxCount(); ++i)
+        if (text::EqualsNoCase(record_.BoxColumn(i).name, field)) return i;
+    return -1;
+}
+
+std::string SingleRecordBlockScreen::Field(const std::string& field) const {
+    const int box = BoxOf(field);
+    return box < 0 ? "" : Box(box);
 }
 
 int SingleRecordBlockScreen::BoxPixels(int box) const {
@@ -132,15 +106,7 @@ std::string SingleRecordBlockScreen::JoinedBoxes() const {
 void SingleRecordBlockScreen::Form_Load() {
     ui::PlaceForm(this, 0, 0, 15000, 12000);
     DataGrid->hide();
-    Lbusercode->setText(Q(s_.UserId));
-    if (Lbfsuno) {
-        Lbfsuno->setText(Q(s_.CurFsuNo));
-    } else {
-        lbfsu->setText(Q(s_.CurFsuNo));
-        lbseg->setText(Q(s_.CurSeg));
-        lbsss->setText(Q(s_.CurSss));
-        lbssu->setText(Q(s_.CurSsu));
-    }
+    FillHeader();
     try {
         // The flag is read from the file, not trusted from before: a row saved
         // since (or a flag left over) must not lead to a second row.
@@ -181,7 +147,7 @@ void SingleRecordBlockScreen::Text1_GotFocus(int box) {
 
 void SingleRecordBlockScreen::Text1_KeyPress(int box, int& keyAscii) {
     if (!params_.filterKeys) return;
-    if (PassesKeyFilter(keyAscii) || MayType(box, keyAscii)) return;
+    if (PassesKeyFilter(keyAscii) || MayType(record_.BoxColumn(box).name, keyAscii)) return;
     ErrBeep("numeric entry please");
     // The refused key acts as a Backspace.
     Text1[box]->backspace();
@@ -202,14 +168,16 @@ void SingleRecordBlockScreen::Text1_KeyDown(int box, int& keyCode) {
     keyCode = 0;
     ui::TextBox* t = Text1[box];
     const std::string text = Box(box);
-    if (DigitChecked(box) && !text.empty() && !IsAllDigits(text)) {
+    const bool digitsCleared = !rules_[box] || rules_[box]->digitsCleared;
+    if (digitsCleared && !text.empty() && !IsAllDigits(text)) {
         t->clear();
         t->setCursorPosition(0);
         ErrBeep(params_.digitMessage);
         t->setFocus();
         return;
     }
-    if (!BoxRule(box)) {
+    const std::optional<bool> decided = BoxHook(record_.BoxColumn(box).name);
+    if (decided ? !*decided : !DeclaredRule(box)) {
         t->setFocus();
         return;
     }
@@ -222,6 +190,14 @@ void SingleRecordBlockScreen::Text1_KeyDown(int box, int& keyCode) {
         FocusBox(j);
         return;
     }
+}
+
+bool SingleRecordBlockScreen::DeclaredRule(int box) {
+    if (!rules_[box]) return true;
+    const RuleResult result = RunRule(*rules_[box], Box(box), [this](const std::string& f) { return Field(f); });
+    if (result.text != Box(box)) SetBox(box, result.text);
+    if (!result.passed) ErrBeep(result.message);
+    return result.passed;
 }
 
 // --- Save and delete ------------------------------------------------------------
@@ -320,7 +296,7 @@ void SingleRecordBlockScreen::Cmdval_Click() {
 void SingleRecordBlockScreen::CmdValHH_Click() {
     if (!params_.householdCheck || CmdSave_Click() == SaveOutcome::Failed) return;
     try {
-        RunHouseholdCheck(params_.householdCheck);
+        RunHouseholdCheck(params_.householdCheck, params_.householdCaption);
     } catch (const std::exception& e) {
         Report("The household was not validated.", e);
     }

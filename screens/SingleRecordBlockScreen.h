@@ -1,28 +1,27 @@
 #pragma once
 #include <QGridLayout>
 #include <QLabel>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "core/FieldRules.h"
 #include "screens/BlockRecord.h"
 #include "screens/BlockScreen.h"
 
 namespace r78 {
 
 // What sets one single-record block screen apart from another, beyond its boxes
-// and rules (which a screen gives by overriding the hooks below).
-struct SingleRecordParams {
-    int index = 0;  // block-screen index: also the table's number and the width row
+// and odd hooks.
+struct SingleRecordParams : BlockParams {
     RecordKind kind = RecordKind::HouseholdBlock;
-    double blockNo = 0;     // ValBlockNo of Validate Block
     std::string blockName;  // "4" in "Save Block-4 before exiting?"
     std::string noRecordsMessage = "block contains no records";
     std::string digitMessage = "numeric  entry please ";
     // False: every character may be typed, and the Enter check is the only guard.
     bool filterKeys = true;
-    BlockCheck blockCheck;
-    // The check of Validate HH; without one the screen has no such button.
-    HouseholdCheck householdCheck;
+    // Each box's rule on Enter or Down, by its column; a box without one passes.
+    std::vector<FieldRule> rules;
 };
 
 // A block screen that edits the one row of the FSU or household in its block
@@ -44,10 +43,6 @@ public:
     ui::CommandButton *CmdSave, *CmdNext, *CmdExit, *Cmdval, *CmdDelete;
     ui::CommandButton* CmdValHH = nullptr;  // screens with a household check
     ui::CommandButton* CmdPrev = nullptr;   // household screens but blocks 1-2
-    // The header: Lbfsuno on the listing; lbfsu, lbseg, lbsss, lbssu on the household screens.
-    QLabel* Lbfsuno = nullptr;
-    QLabel *lbfsu = nullptr, *lbseg = nullptr, *lbsss = nullptr, *lbssu = nullptr;
-    QLabel* LabelSegment = nullptr;  // the caption before lbseg
 
     // Event handlers.
     void Text1_KeyPress(int box, int& keyAscii);
@@ -71,9 +66,15 @@ protected:
     // is not shown.
     void Form_Load();
 
-    // Lays the screen out: its headings, the header line, its boxes (with the
-    // error list DataGrid placed where it fits), the buttons and the go-to box.
+    // Lays the screen out: its headings (by default the schedule's heading and
+    // the block's title), the header line, its boxes (with the error list
+    // DataGrid placed where it fits), the buttons and the go-to box.
     void Compose(QLayout* headings, QLayout* body);
+
+    // The box that holds a column (compared in capitals); -1 when none does.
+    int BoxOf(const std::string& field) const;
+    // The text of the box that holds a column; "" when none does.
+    std::string Field(const std::string& field) const;
     // A label and its box in a grid row: "1." "FSU Serial No" [box].
     void AddItem(QGridLayout* grid, int row, int column, const QString& item, const QString& label, int box);
     int BoxPixels(int box) const;
@@ -89,11 +90,12 @@ protected:
     virtual bool Locked(int /*box*/) const { return false; }
     // A new row's boxes; after a delete the screen may leave some empty.
     virtual void Prefill(bool /*afterDelete*/) {}
-    // The box's rule on Enter or Down, after the digits check: false keeps the focus there.
-    virtual bool BoxRule(int /*box*/) { return true; }
-    virtual bool DigitChecked(int /*box*/) const { return true; }
+    // The rule of an odd box on Enter or Down, after the digits check: a decision
+    // (false keeps the focus there; the hook has said why), or nothing to let the
+    // declared rule decide.
+    virtual std::optional<bool> BoxHook(const std::string& /*field*/) { return std::nullopt; }
     // A further character a box takes besides the digits.
-    virtual bool MayType(int /*box*/, int /*keyAscii*/) const { return false; }
+    virtual bool MayType(const std::string& /*field*/, int /*keyAscii*/) const { return false; }
     // The boxes whose texts make Exit ask to save a new row.
     virtual bool AsksOnExit(int /*box*/) const { return true; }
     virtual bool SaveGate() { return true; }
@@ -115,6 +117,11 @@ protected:
 
     const SingleRecordParams params_;
     const BlockRecord record_;
+
+private:
+    // Runs box's declared rule on its text; a rewrite goes back into the box.
+    bool DeclaredRule(int box);
+    std::vector<const FieldRule*> rules_;  // by box
 };
 
 }  // namespace r78

@@ -1,5 +1,6 @@
 #include "validation/HouseholdRun.h"
 
+#include "core/DataLayout.h"
 #include "core/Values.h"
 #include "core/WorkQueries.h"
 #include "validation/checks_051.h"
@@ -8,7 +9,7 @@
 namespace r78 {
 
 int CheckAllHouseholds(SharedState& s, ValidationRun& run, int schType) {
-    const std::string table = schType == 1 ? "S211L01" : "S051L01";
+    const std::string table = layout::IdentificationTable(schType).name;
     const int households =
         CountInto(s, *s.FsuConn, "select count(*) as cnt from   " + table + " where fsuno = ?", {s.CurFsuNo});
     if (households <= 0) return 0;

@@ -55,8 +55,9 @@ int RecordsetModel::AddNewRow() {
     return row;
 }
 
-void RecordsetModel::SetCellText(int row, int column, const QString& text) {
-    rows_.SetField(row, column, text.isEmpty() ? db::Value::Null() : db::Value(text.toStdString()));
+void RecordsetModel::SetCellText(int row, int column, const QString& text, bool emptyIsText) {
+    rows_.SetField(row, column,
+                   text.isEmpty() && !emptyIsText ? db::Value::Null() : db::Value(text.toStdString()));
     emit dataChanged(index(row, column), index(row, column));
     emit headerDataChanged(Qt::Vertical, row, row);
 }
@@ -462,14 +463,14 @@ std::string BoundGrid::FieldText(int row, std::string_view field) const {
     return model_->Rows().Field(row, column).Text();
 }
 
-void BoundGrid::SetFieldText(int row, std::string_view field, const std::string& text) {
+void BoundGrid::SetFieldText(int row, std::string_view field, const std::string& text, bool emptyIsText) {
     const int column = FieldColumn(field);
     if (!Editable() || column < 0 || row < 0 || row >= RecordCount())
         throw db::DbError("Item cannot be found: no field named \"" + std::string(field) + "\" in row " +
                           std::to_string(row));
     if (IsEditing() && editRow_ == row && editColumn_ == column)
         editor_->setText(QString::fromStdString(text));
-    model_->SetCellText(row, column, QString::fromStdString(text));
+    model_->SetCellText(row, column, QString::fromStdString(text), emptyIsText);
 }
 
 bool BoundGrid::IsNewRow(int row) const {

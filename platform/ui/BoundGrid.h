@@ -37,8 +37,8 @@ public:
     int NewRowLine() const { return editable_ ? static_cast<int>(rows_.RecordCount()) : -1; }
     // The "*" line becomes a new, pending row, and a fresh "*" line follows it.
     int AddNewRow();
-    // Puts a text into a held row: an empty text is Null.
-    void SetCellText(int row, int column, const QString& text);
+    // Puts a text into a held row: an empty text is Null, unless it is to stay a text.
+    void SetCellText(int row, int column, const QString& text, bool emptyIsText = false);
     // These throw the database's reason and change nothing then.
     void WriteRow(int row);
     void DeleteRow(int row);
@@ -140,7 +140,7 @@ public:
     bool IsEditing() const;
     // Fields of a held row by name, without events: stamps, and a value a rule puts in.
     std::string FieldText(int row, std::string_view field) const;
-    void SetFieldText(int row, std::string_view field, const std::string& text);
+    void SetFieldText(int row, std::string_view field, const std::string& text, bool emptyIsText = false);
 
     // A new row at the "*" line, by the program: no add-new event. Returns its row.
     int AddNewRow();

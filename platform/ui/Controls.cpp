@@ -96,6 +96,14 @@ void CommandButton::keyPressEvent(QKeyEvent* event) {
     QPushButton::keyPressEvent(event);
 }
 
+QLabel* BoldLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    QFont f = label->font();
+    f.setBold(true);
+    label->setFont(f);
+    return label;
+}
+
 QLabel* HeadingLabel(const QString& text, QWidget* parent, double scale) {
     auto* label = new QLabel(text, parent);
     QFont f = label->font();

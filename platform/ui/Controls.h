@@ -45,6 +45,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
+// A label in bold: the header's captions and values.
+QLabel* BoldLabel(const QString& text, QWidget* parent);
+
 // A bold heading line of a screen, centred, its font scaled from the screen's.
 QLabel* HeadingLabel(const QString& text, QWidget* parent, double scale = 1.0);
 

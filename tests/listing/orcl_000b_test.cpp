@@ -653,8 +653,9 @@ private:
         p.index = 7;
         p.order = " order by fsuno, SSS,SSU,slno,B51C3";
         p.columns = {{"SLNO", "Trip\nSl.\nNo.\nC(1)", 600}};
-        p.firstEditColumn = 5;
-        p.lastEditColumn = 5;
+        p.lastEditField = "SLNO";
+        // The trip screens list the household's errors under the block-level caption.
+        p.householdCaption = kBlockLevelCaption;
         p.blockNo = 5.1;
         p.blockCheck = [](SharedState& s, int) { LogValError(s, BlockText(s), "01", "1", "a block error", ""); };
         p.householdCheck = [](SharedState& s) { LogValError(s, " 5.1", "01", "2", "a household error", ""); };

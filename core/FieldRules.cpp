@@ -1,0 +1,137 @@
+#include "core/FieldRules.h"
+
+#include "core/Text.h"
+#include "core/Values.h"
+
+namespace r78 {
+
+namespace {
+
+double NumberOf(const std::string& text) {
+    return IsAllDigits(text) ? static_cast<double>(DigitValue(text)) : ToDouble(text);
+}
+
+}  // namespace
+
+RuleResult RunRule(const FieldRule& rule, const std::string& text, const FieldReader& row) {
+    RuleResult result{true, "", text};
+    if (rule.blankPasses && text.empty()) return result;
+    for (const RuleStep& step : rule.steps) {
+        if (step.rewrite) {
+            result.text = step.rewrite(result.text, row);
+            continue;
+        }
+        if (!step.passes(result.text, row)) {
+            result.passed = false;
+            result.message = step.message;
+            return result;
+        }
+    }
+    return result;
+}
+
+const FieldRule* FindRule(const std::vector<FieldRule>& rules, const std::string& field) {
+    for (const FieldRule& r : rules)
+        if (text::EqualsNoCase(r.field, field)) return &r;
+    return nullptr;
+}
+
+namespace rule {
+
+RuleStep Test(std::function<bool(const std::string&, const FieldReader&)> passes, std::string message) {
+    return {std::move(passes), std::move(message), nullptr};
+}
+
+RuleStep Rewrite(std::function<std::string(const std::string&, const FieldReader&)> rewrite) {
+    return {nullptr, "", std::move(rewrite)};
+}
+
+RuleStep Digits(std::string message) {
+    return Test([](const std::string& t, const FieldReader&) { return IsAllDigits(t); }, std::move(message));
+}
+
+RuleStep InList(std::string codeList, std::string message) {
+    return Test([list = std::move(codeList)](const std::string& t, const FieldReader&) { return InCodeList(t, list); },
+                std::move(message));
+}
+
+RuleStep AtLeast(long n, std::string message) {
+    return Test([n](const std::string& t, const FieldReader&) { return NumberOf(t) >= n; }, std::move(message));
+}
+
+RuleStep AtMost(long n, std::string message) {
+    return Test([n](const std::string& t, const FieldReader&) { return NumberOf(t) <= n; }, std::move(message));
+}
+
+RuleStep Between(long low, long high, std::string message) {
+    return Test(
+        [low, high](const std::string& t, const FieldReader&) {
+            const double v = NumberOf(t);
+            return v >= low && v <= high;
+        },
+        std::move(message));
+}
+
+RuleStep Length(size_t n, std::string message) {
+    return Test([n](const std::string& t, const FieldReader&) { return text::CharCount(t) == n; }, std::move(message));
+}
+
+RuleStep TrimmedAtLeast(size_t n, std::string message) {
+    return Test([n](const std::string& t, const FieldReader&) { return text::CharCount(text::Trim(t)) >= n; },
+                std::move(message));
+}
+
+FieldRule Code(std::string field, std::string codeList, std::string message) {
+    return {std::move(field), true, {Digits(kNumericEntry), InList(std::move(codeList), std::move(message))}};
+}
+
+FieldRule AnyDigits(std::string field, std::string message) {
+    return {std::move(field), true, {Digits(std::move(message))}};
+}
+
+FieldRule Positive(std::string field, bool zeroFill) {
+    FieldRule r{std::move(field), false, {Digits(kNumericPositive), AtLeast(1, kPositive)}};
+    r.zeroFill = zeroFill;
+    return r;
+}
+
+std::vector<FieldRule> Block2() {
+    // The survey ran through the calendar year 2020.
+    const long first = DayNumber(0, "010120"), last = DayNumber(0, "311220");
+    auto investigator = [](std::string field) {
+        const char* message = "Investigator Code should be 4 digited ";
+        return FieldRule{std::move(field), true, {Digits(message), Length(4, message)}};
+    };
+    auto isDate = Test([](const std::string& t, const FieldReader&) { return DayNumber(0, t) != 0; }, "Invalid Date");
+    auto remark = [](std::string field) {
+        return FieldRule{std::move(field), true, {InList("1,2,x", "remark code should be 1 or 2")}};
+    };
+    return {
+        investigator("EMPCODE1"),
+        investigator("EMPCODE2"),
+        investigator("EMPCODE3"),
+        {"DOS",
+         true,
+         {isDate, Test(
+                      [first, last](const std::string& t, const FieldReader&) {
+                          const long d = DayNumber(0, t);
+                          return d >= first && d <= last;
+                      },
+                      "Date beyond survey period")}},
+        {"DOD",
+         true,
+         {isDate, Test(
+                      [first](const std::string& t, const FieldReader& row) {
+                          const long d = DayNumber(0, t);
+                          return d >= DayNumber(0, row("DOS")) && d >= first;
+                      },
+                      "Date of despatch is earlier than date of survey")}},
+        remark("REM1"),
+        remark("REM2"),
+        remark("REM3"),
+        remark("REM4"),
+    };
+}
+
+}  // namespace rule
+}  // namespace r78
