@@ -3,11 +3,8 @@
 #include "control/ui/packet.h"
 #include "core/Startup.h"
 #include "core/ui/Database_login.h"
-#include "listing/orcl_000a.h"
-#include "listing/orcl_000b.h"
-#include "listing/orcl_000c.h"
+#include "app/BlockScreens.h"
 #include "platform/ui/QtMessageService.h"
-#include "screens/LazyForm.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -25,12 +22,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     // The block screens, made when shown.
-    r78::LazyForm<r78::orcl_000a> orcl_000a(state);
-    state.FormTable[1] = &orcl_000a;
-    r78::LazyForm<r78::orcl_000b> orcl_000b(state);
-    state.FormTable[2] = &orcl_000b;
-    r78::LazyForm<r78::orcl_000c> orcl_000c(state);
-    state.FormTable[3] = &orcl_000c;
+    r78::BlockScreens screens(state);
 
     auto* login = new r78::Database_login(state, [&state] { (new r78::packet(state))->show(); });
     login->show();

@@ -9,34 +9,18 @@
 #include "core/DataLayout.h"
 #include "screens/LazyForm.h"
 #include "tests/support/FsuFile.h"
+#include "tests/support/ScreenDriver.h"
 
 namespace r78 {
 namespace {
+
+using test::Click;
+using test::Focus;
 
 using Texts = std::vector<std::string>;
 using Shown = test::ScriptedMessages::Shown;
 
 // The control screen as the block screens see it: it only counts its returns.
-class FakePacket : public ControlScreenHandle {
-public:
-    void Show() override {}
-    void Unload() override {}
-    std::string SssBoxText() const override { return ""; }
-    std::string ShhnoBoxText() const override { return ""; }
-    void ShowListingSummary(const std::string&, const std::string&, const std::string&) override {}
-    void ShowHhCount(int, const std::string&) override {}
-    void ReturnToGoToBlock() override { ++returns; }
-    int returns = 0;
-};
-
-// A block screen of the table that counts how often it was shown.
-class FakeScreen : public FormHandle {
-public:
-    void Show() override { ++shown; }
-    void Unload() override {}
-    int shown = 0;
-};
-
 // FSU 10003 of the demo sample list: rural, state 09, district 11, not a special area.
 class Orcl000aTest : public ::testing::Test {
 protected:
@@ -62,20 +46,12 @@ protected:
 
     ui::TextBox* Box(int i) const { return screen->Text1[i]; }
     std::string Text(int i) const { return Box(i)->text().toStdString(); }
-    QWidget* Focus() const { return QApplication::focusWidget(); }
     void Key(QWidget* w, Qt::Key key) {
         QTest::keyClick(w, key);
         QApplication::processEvents();
     }
     void Enter(int box, const QString& text, Qt::Key key = Qt::Key_Return) {
-        Box(box)->setFocus();
-        Box(box)->clear();
-        QTest::keyClicks(Box(box), text);
-        Key(Box(box), key);
-    }
-    void Click(QPushButton* button) {
-        button->click();
-        QApplication::processEvents();
+        test::EnterInBox(Box(box), text.toStdString(), key);
     }
     void GoTo(const QString& text) {
         screen->Text3->setFocus();
@@ -93,8 +69,8 @@ protected:
     Texts Messages() const { return f.messages.Texts(); }
 
     test::FsuFile f{"10003", 0};
-    FakePacket packet;
-    FakeScreen block6;
+    test::StandInPacket packet;
+    test::StandInScreen block6;
     LazyForm<orcl_000a> form{f.s};
     orcl_000a* screen = nullptr;
 };

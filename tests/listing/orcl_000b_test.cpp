@@ -13,6 +13,7 @@
 #include "platform/ui/Keys.h"
 #include "screens/LazyForm.h"
 #include "tests/support/FsuFile.h"
+#include "tests/support/ScreenDriver.h"
 #include "validation/ErrorLog.h"
 #include "validation/ValidationRun.h"
 #include "validation/checks_000.h"
@@ -20,26 +21,14 @@
 namespace r78 {
 namespace {
 
+using test::Click;
+using test::Enter;
+using test::Focus;
+using test::Key;
+using test::KeyRow;
+using test::Type;
+
 using Texts = std::vector<std::string>;
-
-class FakePacket : public ControlScreenHandle {
-public:
-    void Show() override {}
-    void Unload() override {}
-    std::string SssBoxText() const override { return ""; }
-    std::string ShhnoBoxText() const override { return ""; }
-    void ShowListingSummary(const std::string&, const std::string&, const std::string&) override {}
-    void ShowHhCount(int, const std::string&) override {}
-    void ReturnToGoToBlock() override { ++returns; }
-    int returns = 0;
-};
-
-class FakeScreen : public FormHandle {
-public:
-    void Show() override { ++shown; }
-    void Unload() override {}
-    int shown = 0;
-};
 
 // The listing's block 6 of FSU 10003, with both parts in the block-screen table
 // and a stand-in for blocks 1-2.
@@ -85,34 +74,8 @@ protected:
     }
 
     ui::BoundGrid* Grid() const { return screen->DataGridX; }
-    QWidget* Focus() const { return QApplication::focusWidget(); }
-    void Type(const std::string& keys) {
-        for (char c : keys) QTest::keyClick(Focus(), c);
-        QApplication::processEvents();
-    }
-    void Key(Qt::Key key) {
-        QTest::keyClick(Focus(), key);
-        QApplication::processEvents();
-    }
-    void Enter(const std::string& keys) {
-        Type(keys);
-        Key(Qt::Key_Return);
-    }
     void At(int row, int column) { Grid()->SetCurrentCell(row, column); }
-    // Types a row on the "*" line from its first edit column, with Enter after each cell.
-    void KeyRow(const Texts& cells) {
-        for (const std::string& cell : cells) Enter(cell);
-    }
-    void Click(QPushButton* button) {
-        button->click();
-        QApplication::processEvents();
-    }
-    // A click as the operator makes it: the window sees it before the button.
-    void ClickInWindow(QWidget* target) {
-        const QPoint at = target->mapTo(screen, target->rect().center());
-        QTest::mouseClick(screen->windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
-        QApplication::processEvents();
-    }
+    void ClickInWindow(QWidget* target) { test::ClickInWindow(screen, target); }
     std::string Read(const std::string& sql) {
         const auto rs = f.s.FsuConn->Query(sql);
         if (rs.Eof()) return "<no row>";
@@ -137,8 +100,8 @@ protected:
     void Clear() { f.messages.shown.clear(); }
 
     test::FsuFile f{"10003", 0};
-    FakePacket packet;
-    FakeScreen block1;
+    test::StandInPacket packet;
+    test::StandInScreen block1;
     LazyForm<orcl_000b> partA{f.s};
     LazyForm<orcl_000c> partB{f.s};
     GridBlockScreen* screen = nullptr;
@@ -673,7 +636,7 @@ protected:
         f.s.FormTable[0] = &packet;
     }
     test::FsuFile f{"10003", 1};
-    FakePacket packet;
+    test::StandInPacket packet;
 };
 
 TEST_F(HouseholdGridTest, ValidateHHListsTheHouseholdErrorsUnderTheBlockLevelCaption) {

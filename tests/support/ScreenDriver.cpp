@@ -1,0 +1,58 @@
+#include "tests/support/ScreenDriver.h"
+
+namespace r78::test {
+
+QWidget* Focus() { return QApplication::focusWidget(); }
+
+void Activate(QWidget* window) {
+    QApplication::setActiveWindow(window);
+    QApplication::processEvents();
+}
+
+void Type(const std::string& keys) {
+    for (char c : keys) QTest::keyClick(Focus(), c);
+    QApplication::processEvents();
+}
+
+void Key(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QTest::keyClick(Focus(), key, modifiers);
+    QApplication::processEvents();
+}
+
+void Enter(const std::string& keys) {
+    Type(keys);
+    Key(Qt::Key_Return);
+}
+
+void Click(QAbstractButton* button) {
+    button->click();
+    QApplication::processEvents();
+}
+
+void ClickInWindow(QWidget* window, QWidget* target) {
+    const QPoint at = target->mapTo(window, target->rect().center());
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
+    QApplication::processEvents();
+}
+
+void EnterInBox(QLineEdit* box, const std::string& text, Qt::Key key) {
+    box->setFocus();
+    box->clear();
+    QTest::keyClicks(box, QString::fromStdString(text));
+    QTest::keyClick(box, key);
+    QApplication::processEvents();
+}
+
+void KeyRow(const std::vector<std::string>& cells) {
+    for (const std::string& cell : cells) Enter(cell);
+}
+
+void FlushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+void RefuseWrites(db::Connection& conn, const std::string& table, const std::string& write,
+                  const std::string& message) {
+    conn.Execute("create trigger refuse_" + write + "_" + table + " before " + write + " on " + table +
+                 " begin select raise(abort, '" + message + "'); end");
+}
+
+}  // namespace r78::test

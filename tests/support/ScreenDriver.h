@@ -1,0 +1,60 @@
+#pragma once
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <string>
+
+#include "core/FormHandle.h"
+#include "platform/db/Connection.h"
+#include "platform/ui/BoundGrid.h"
+
+// What every screen test needs: stand-ins for the control screen and for the
+// neighbouring block screens, and the operator's hands on the keyboard and mouse.
+namespace r78::test {
+
+// The control screen, as far as the block screens reach it: it counts how often
+// a block screen came back to its go-to box.
+class StandInPacket : public ControlScreenHandle {
+public:
+    void Show() override {}
+    void Unload() override {}
+    std::string SssBoxText() const override { return ""; }
+    std::string ShhnoBoxText() const override { return ""; }
+    void ShowListingSummary(const std::string&, const std::string&, const std::string&) override {}
+    void ShowHhCount(int, const std::string&) override {}
+    void ReturnToGoToBlock() override { ++returns; }
+    int returns = 0;
+};
+
+// A neighbouring block screen that counts how often it was shown.
+class StandInScreen : public FormHandle {
+public:
+    void Show() override { ++shown; }
+    void Unload() override {}
+    int shown = 0;
+};
+
+// The operator's actions go to the widget with the focus, as keys do; each
+// lets the event loop run after it.
+QWidget* Focus();
+void Activate(QWidget* window);
+void Type(const std::string& keys);
+void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+void Enter(const std::string& keys);
+void Click(QAbstractButton* button);
+// A click as the operator makes it: the window sees it before the widget.
+void ClickInWindow(QWidget* window, QWidget* target);
+// Types a text into a box (replacing its text) and presses a key there.
+void EnterInBox(QLineEdit* box, const std::string& text, Qt::Key key = Qt::Key_Return);
+// Types the cells of a grid row from the current cell on, Enter after each.
+void KeyRow(const std::vector<std::string>& cells);
+// Lets the screens deleted on leaving go.
+void FlushDeletes();
+
+// Makes the file refuse a kind of write ("insert", "update" or "delete") on a
+// table, with the message, as a locked or damaged table would.
+void RefuseWrites(db::Connection& conn, const std::string& table, const std::string& write,
+                  const std::string& message = "refused");
+
+}  // namespace r78::test
