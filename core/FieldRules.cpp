@@ -95,6 +95,21 @@ FieldRule Positive(std::string field, bool zeroFill) {
     return r;
 }
 
+std::vector<FieldRule> Block3Members() {
+    const char* education = "Highest edu 01 to 08 and 10 to 14 please";
+    return {
+        Positive("SLNO", true),
+        {"B3C3", true, {Digits(kNumericEntry), Between(1, 9, "relationship code 1 to 9 please")}},
+        Code("B3C4", "1..3,x", "gender code 1, 2 or 3 please"),
+        {"B3C5", true, {Digits(kNumericEntry), AtMost(110, "age > 110! recheck pl")}},
+        Code("B3C6", "1..4,x", "marital status code 1 to 4 please"),
+        // A single digit is refused although its number is in the list: the code has two.
+        {"B3C7", true, {Digits(kNumericEntry), InList("1..8,10..14,x", education), TrimmedAtLeast(2, education)}},
+        Code("B3C8", "11,12,21,31,41,51,81,91..95,97,x",
+             "usual principal activity status code 11,12,21,31,41,51,81,91 to 95 or 97 please"),
+    };
+}
+
 std::vector<FieldRule> Block2() {
     // The survey ran through the calendar year 2020.
     const long first = DayNumber(0, "010120"), last = DayNumber(0, "311220");

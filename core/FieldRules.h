@@ -77,6 +77,11 @@ FieldRule AnyDigits(std::string field, std::string message = kNumericEntry);
 // entry please" (an empty text included); then at least 1, else "positive entry please".
 FieldRule Positive(std::string field, bool zeroFill = false);
 
+// Block 3 columns 1 and 3 to 8, alike on both household schedules: the member's
+// serial number, relation to head, gender, age, marital status, education and
+// usual principal activity status.
+std::vector<FieldRule> Block3Members();
+
 // Block 2 of the blocks 1-2 screens, the same on the listing and on a household
 // of either schedule: the three investigator codes, the dates of survey (DOS) and
 // of despatch (DOD), and the four remark codes.

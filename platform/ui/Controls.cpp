@@ -96,6 +96,12 @@ void CommandButton::keyPressEvent(QKeyEvent* event) {
     QPushButton::keyPressEvent(event);
 }
 
+QLabel* TextLabel(const QString& text, QWidget* parent) {
+    QString shown = text;
+    shown.replace("&&", "&");
+    return new QLabel(shown, parent);
+}
+
 QLabel* BoldLabel(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     QFont f = label->font();

@@ -45,6 +45,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
+// A label of the forms: "&&" in its text shows one "&", as a caption's does.
+QLabel* TextLabel(const QString& text, QWidget* parent);
+
 // A label in bold: the header's captions and values.
 QLabel* BoldLabel(const QString& text, QWidget* parent);
 
