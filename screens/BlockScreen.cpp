@@ -15,32 +15,31 @@
 
 namespace r78 {
 
-void FormatBlockErrorGrid(ui::BoundGrid& grid, int curFormIndex) {
-    struct Setting {
-        const char* field;
-        QString caption;
-        int width;
-    };
-    const bool block6 = curFormIndex == 2 || curFormIndex == 3;
-    const Setting settings[] = {
-        {"BLK", "Block\nNo", 800},
-        {"ITEM", block6 ? "SSS\nNo" : "Item\nNo", 1100},
-        {"COL", "Col\nNo", 600},
-        {"MSG1", "  Description of Error", 5500},
-        {"MSG2", "  Additional Message", 4000},
-        {"MSGTYPE", "Error\nType", 800},
-    };
+void ShowOnlyColumns(ui::BoundGrid& grid, const std::vector<GridColumn>& columns) {
     for (int c = 0; c < grid.ColumnCount(); ++c) {
-        const std::string field = text::ToUpper(grid.DataField(c));
         bool shown = false;
-        for (const auto& setting : settings) {
-            if (field != setting.field) continue;
-            grid.SetColumnCaption(c, setting.caption);
-            grid.SetColumnWidthTwips(c, setting.width);
+        for (const GridColumn& column : columns) {
+            if (!text::EqualsNoCase(column.field, grid.DataField(c))) continue;
+            grid.SetColumnCaption(c, column.caption);
+            grid.SetColumnWidthTwips(c, column.width);
             shown = true;
         }
         grid.SetColumnVisible(c, shown);
     }
+}
+
+void FormatBlockErrorGrid(ui::BoundGrid& grid, int curFormIndex) {
+    // The item column holds the SSS on the listing's block-6 screens.
+    const bool block6 = curFormIndex >= 1 && curFormIndex <= layout::kBlockTableCount &&
+                        layout::BlockTableAt(curFormIndex).Listing() && layout::BlockTableAt(curFormIndex).blockNo == 6;
+    ShowOnlyColumns(grid, {
+                              {"BLK", "Block\nNo", 800},
+                              {"ITEM", block6 ? "SSS\nNo" : "Item\nNo", 1100},
+                              {"COL", "Col\nNo", 600},
+                              {"MSG1", "  Description of Error", 5500},
+                              {"MSG2", "  Additional Message", 4000},
+                              {"MSGTYPE", "Error\nType", 800},
+                          });
     grid.SetCurrentColumn(1);
     grid.ShowRecordPosition(grid.CurrentRow() + 1);
 }

@@ -27,6 +27,18 @@ inline constexpr const char* kBlockLevelCaption =
 inline constexpr const char* kHouseholdLevelCaption =
     "List of Error Messages detected by Data Validation Checks Household level";
 
+// A column a grid shows: its field (compared in capitals), its caption (lines
+// joined by a line feed) and its width in twips.
+struct GridColumn {
+    std::string field;
+    QString caption;
+    int width = 0;
+};
+
+// Shows the grid's columns of these fields with their captions and widths, in
+// the grid's own order, and hides every other.
+void ShowOnlyColumns(ui::BoundGrid& grid, const std::vector<GridColumn>& columns);
+
 // What a block screen's header shows after "USER CODE:", in the screen's order.
 struct HeaderItem {
     enum class Value { Fsu, Segment, FsuSu, Sss, Ssu };

@@ -171,17 +171,7 @@ void GridBlockScreen::Stamp() {
 }
 
 void GridBlockScreen::SetGridColumns() {
-    for (int c = 0; c < DataGridX->ColumnCount(); ++c) {
-        const std::string field = text::ToUpper(DataGridX->DataField(c));
-        bool shown = false;
-        for (const GridColumn& column : params_.columns) {
-            if (text::ToUpper(column.field) != field) continue;
-            DataGridX->SetColumnCaption(c, column.caption);
-            DataGridX->SetColumnWidthTwips(c, column.width);
-            shown = true;
-        }
-        DataGridX->SetColumnVisible(c, shown);
-    }
+    ShowOnlyColumns(*DataGridX, params_.columns);
     DataGridX->SetCurrentColumn(firstEdit_);
     ShowRecordCaption();
 }

@@ -12,14 +12,6 @@ class QLayout;
 
 namespace r78 {
 
-// A block column the grid shows: its field (compared in capitals), its caption
-// (lines joined by a line feed) and its width in twips.
-struct GridColumn {
-    std::string field;
-    QString caption;
-    int width = 0;
-};
-
 // What sets one grid block screen apart from another, beyond its odd hooks.
 struct GridParams : BlockParams {
     GridParams() { goToLabel = "&Go to Blk:"; }
