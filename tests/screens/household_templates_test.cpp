@@ -42,6 +42,28 @@ private:
 };
 GridParams::EmptyBlock TestGrid::gate = GridParams::EmptyBlock::Ask;
 
+// A trip list whose total line (serial 99) skips column 2 when Enter moves on.
+class TestTrips : public GridBlockScreen {
+public:
+    explicit TestTrips(SharedState& s) : GridBlockScreen(s, Params()) {
+        Compose();
+        Form_Load();
+    }
+
+protected:
+    int ColStepAfter(const std::string& field) override { return field == "SLNO" && RowField("SLNO") == "99" ? 2 : 1; }
+
+private:
+    static GridParams Params() {
+        GridParams p;
+        p.index = 7;
+        p.columns = {{"SLNO", "Sl", 600}, {"B51C2", "C(2)", 800}, {"B51C3", "C(3)", 800}};
+        p.rules = {rule::Positive("SLNO", true), rule::AnyDigits("B51C2"), rule::AnyDigits("B51C3")};
+        p.lastEditField = "B51C3";
+        return p;
+    }
+};
+
 class TestRecord : public SingleRecordBlockScreen {
 public:
     explicit TestRecord(SharedState& s) : SingleRecordBlockScreen(s, Params()) {
@@ -99,6 +121,7 @@ protected:
     StandInScreen before, after;
     LazyForm<TestGrid> grid{f.s};
     LazyForm<TestRecord> record{f.s};
+    LazyForm<TestTrips> trips{f.s};
 };
 
 TEST_F(HouseholdTemplatesTest, ANewGridRowIsStampedWithTheHouseholdAndItsSerialZeroFilled) {
@@ -172,6 +195,24 @@ TEST_F(HouseholdTemplatesTest, ABlankGoToTextKeepsTheFocusAndATextThatIsNoNumber
     EnterInBox(screen->Text3, "x");
     EXPECT_EQ(f.messages.shown, (std::vector<ScriptedMessages::Shown>{{"beep", ""}}));
     EXPECT_NE(record.Current(), nullptr);
+}
+
+TEST_F(HouseholdTemplatesTest, AnUpdateStepsTheCursorOnlyWhenEnterMovesIt) {
+    trips.Show();
+    TestTrips* screen = trips.Current();
+    ASSERT_NE(screen, nullptr);
+    Activate(screen);
+    ui::BoundGrid* grid = screen->DataGridX;
+    const int c1 = grid->FieldColumn("SLNO"), c3 = grid->FieldColumn("B51C3");
+    Enter("99");
+    EXPECT_EQ(grid->CurrentColumn(), c3);
+
+    // Typed, then left by an arrow: the cursor goes down in its own column.
+    grid->SetCurrentCell(0, c1);
+    Type("99");
+    Key(Qt::Key_Down);
+    EXPECT_EQ(grid->CurrentColumn(), c1);
+    EXPECT_TRUE(f.messages.Texts().empty());
 }
 
 }  // namespace
