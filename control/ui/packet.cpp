@@ -356,7 +356,7 @@ void packet::Register() {
             refuse("FSU not available in sample list");
         } else if (!refused) {
             ErrBeep("New File " + s_.FsuFileName + " being created in " + FsuFilePath(s_).parent_path().string());
-            CreateFsuFile(s_);
+            CreateFsuFile(s_, fsuNo);
             Lbfsunoreg->setText(Q(registeredCaption));
         }
     } else if (sch != 0 && !filePresent) {
