@@ -31,6 +31,8 @@ public:
                                     const std::string& cnt051) = 0;
     // The count label of schedule type 1 or 2.
     virtual void ShowHhCount(int schType, const std::string& caption) = 0;
+    // The households entered as the label shows them: a blank where a sign would go.
+    void ShowHhCount(int schType, int households) { ShowHhCount(schType, " " + std::to_string(households)); }
     // Shown again after another screen closes: the "Go to Block:" box has the
     // focus with its whole text selected.
     virtual void ReturnToGoToBlock() = 0;

@@ -414,7 +414,8 @@ void packet::Register() {
     s_.HhSelected = false;
     s_.HhExists = 0;
     LoadSampleList(s_, fsuNo);
-    LoadListingSummary(s_, fsuNo);
+    const ListingSummary summary = LoadListingSummary(s_, fsuNo);
+    ShowListingSummary(summary.entered, summary.cnt211, summary.cnt051);
     if (sch == 0) {
         Text3->setEnabled(true);
         Text3->setFocus();
@@ -476,7 +477,8 @@ void packet::Text5_KeyDown(int& keyCode) {
     }
 
     try {
-        UpdateHhCounts(s_, t);
+        if (const auto counts = UpdateHhCounts(s_, t, s_.CurFsuNo, S(Text4->text()), S(Text5->text())))
+            ShowHhCount(t, counts->households);
     } catch (const std::exception& e) {
         s_.HhSelected = false;
         s_.Messages->OkBox(std::string("The household counts could not be updated.\n\n") + e.what());

@@ -40,6 +40,7 @@ public:
     void ShowListingSummary(const std::string& entered, const std::string& cnt211,
                             const std::string& cnt051) override;
     void ShowHhCount(int schType, const std::string& caption) override;
+    using ControlScreenHandle::ShowHhCount;
     void ReturnToGoToBlock() override;
 
     QLabel *Label2, *Label8, *Label4, *Lbusercode, *Label24, *Label1, *Lbfsunoreg;

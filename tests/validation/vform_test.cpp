@@ -182,6 +182,17 @@ TEST_F(VformTest, ListingRunReplacesEveryEarlierRowAndListsByBlockItemAndColumn)
     EXPECT_FALSE(state.ValRunSch0);
 }
 
+TEST_F(VformTest, ListingRunShowsTheListingSummaryOnTheControlScreen) {
+    EXPECT_EQ(screen->Lb211->text(), "");
+    Exec("10001", "update S000L01 set CNT211 = 4, CNT051 = 2");
+    vform* v = Open();
+    ASSERT_NE(v, nullptr);
+    Click(v->CmdVal000);
+    EXPECT_EQ(screen->Label27->text(), "YES");
+    EXPECT_EQ(screen->Lb211->text(), "4");
+    EXPECT_EQ(screen->Lb051->text(), "2");
+}
+
 class VformHouseholdRunTest : public VformTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(VformHouseholdRunTest, ChecksEveryHouseholdInOrderAndListsThemBySssAndSsu) {
