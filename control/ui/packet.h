@@ -8,6 +8,7 @@
 #include "core/SharedState.h"
 #include "platform/ui/BoundGrid.h"
 #include "platform/ui/Controls.h"
+#include "validation/Freeze.h"
 
 namespace r78 {
 
@@ -83,8 +84,10 @@ private:
     void ShowHouseholds(const std::string& sql, const db::Params& params, const QString& caption);
     // The freeze, step by step; a database failure throws and nothing of it is kept.
     void Freeze();
-    // Hides this screen and lists a run's errors on the validation screen.
-    void ShowErrorList(const QString& schedule, const std::string& sql, const QString& caption);
+    // Shows how the entry-complete mark or the freeze ended: the listing summary
+    // the checks read, the message, and the refusing run's errors on the
+    // validation screen, this screen hidden.
+    void Tell(const ClosingOutcome& outcome);
     // Hides this screen and shows another in front.
     void HandOver(FormHandle& screen);
 

@@ -438,6 +438,17 @@ TEST_F(FreezeTest, MarkThatChangesNoRowIsReportedAsAFailure) {
     EXPECT_TRUE(state.FsuOpen);
 }
 
+TEST_F(FreezeTest, ListingChecksShowTheListingSummaryOnTheControlScreen) {
+    kHouseholdMissing(*this);
+    Exec("10001", "update samplelist set entsts = 'Y', DOENT = '200301', vrfsts = 'Y'");
+    Exec("10001", "update S000L01 set CNT211 = 6, CNT051 = 2");
+    Click(screen->CmdUpload);
+    EXPECT_EQ(messages.Texts(), Texts{"Critical Coverage Error remains. Unable to freeze the data"});
+    EXPECT_EQ(screen->Label27->text(), "YES");
+    EXPECT_EQ(screen->Lb211->text(), "6");
+    EXPECT_EQ(screen->Lb051->text(), "2");
+}
+
 // The file refuses an error row of the last household run, that of Schedule 5.1,
 // part way: the runs before it stand, and nothing of the freeze is written.
 TEST_F(FreezeTest, RunFailingPartWayFreezesNothingAndKeepsTheListBeforeIt) {
