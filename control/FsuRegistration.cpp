@@ -28,11 +28,13 @@ void KeepOwnSampleRow(db::Connection& conn, const std::string& fsuNo) {
 // reason it cannot become an FSU's file; empty when it has them all.
 std::string MissingTables(db::Connection& conn) {
     std::set<std::string> present;
-    for (auto rs = conn.Query("select name from sqlite_master where type = 'table'"); !rs.Eof(); rs.MoveNext())
+    for (auto rs = conn.Query("select name from sqlite_master where type = 'table'"); !rs.Eof();
+         rs.MoveNext())
         present.insert(text::ToUpper(rs.Field(0).Text()));
     std::string missing;
     for (const auto& table : layout::FsuTables())
-        if (!present.contains(text::ToUpper(table.name))) missing += (missing.empty() ? "" : ", ") + table.name;
+        if (!present.contains(text::ToUpper(table.name)))
+            missing += (missing.empty() ? "" : ", ") + table.name;
     return missing.empty() ? "" : "it has no table " + missing;
 }
 

@@ -23,9 +23,9 @@ void FillBySss(SharedState& s, std::array<int, 7>& bySss, const char* countField
 void CountSurveyedBySss(SharedState& s, int t, const std::string& fsuNo) {
     if (!IsHouseholdSchedule(t)) return;
     const std::string table = t == 1 ? "S211L01" : "S051L01";
-    s.WorkRs = s.FsuConn->Query(
-        "select SSS,count(*) as asurvd from " + table + " where fsuno = ? and (svc= '1' or svc = '2' ) group by sss",
-        {fsuNo});
+    s.WorkRs = s.FsuConn->Query("select SSS,count(*) as asurvd from " + table +
+                                    " where fsuno = ? and (svc= '1' or svc = '2' ) group by sss",
+                                {fsuNo});
     s.SssFull[t].fill(0);
     FillBySss(s, s.AsurvdBySss[t], "ASURVD");
     s.WorkRs = s.FsuConn->Query(
@@ -44,7 +44,8 @@ std::optional<HouseholdCounts> UpdateHhCounts(SharedState& s, int t, const std::
     HouseholdCounts counts;
     s.HhExists = 0;
     counts.householdEntered =
-        CountInto(s, *s.FsuConn, "select count(*) as cnt from " + table + " where fsuno = ? And SSS =  ? and SSU= ?",
+        CountInto(s, *s.FsuConn,
+                  "select count(*) as cnt from " + table + " where fsuno = ? And SSS =  ? and SSU= ?",
                   {fsuNo, sssText, ssuText}) > 0;
     if (counts.householdEntered) s.HhExists = 1;
 

@@ -15,7 +15,8 @@ namespace r78 {
 inline constexpr const char* kBlockErrorsSql =
     "Select blk,item,col,msg1,msg2,msgtype from val_error where fsuno= ? order by blk,item,col";
 inline constexpr const char* kHouseholdErrorsSql =
-    "Select sss,ssu,blk,item,col,msg1,msg2,msgtype from val_error where fsuno = ? order by sss,ssu,blk,item,col";
+    "Select sss,ssu,blk,item,col,msg1,msg2,msgtype from val_error where fsuno = ? order by "
+    "sss,ssu,blk,item,col";
 inline constexpr const char* kFreezeListingErrorsSql =
     "Select blk,item,col,msg1,msg2,msgtype,visit from val_error where fsuno= ? order by blk,item,col";
 

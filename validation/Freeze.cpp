@@ -46,6 +46,12 @@ bool FreezeFsu(SharedState& s) {
 
 namespace {
 
+// The listing checks' refusal of the entry-complete mark, on Exit and on the way to the freeze.
+constexpr const char* kCoverageNotComplete =
+    "Coverage Error in sch 0.0 remains. Data entry of all schedules is not complete.";
+constexpr const char* kCoverageNotFrozen =
+    "Coverage Error in sch 0.0 remains. Data entry of all schedules is not complete. Data not frozen";
+
 ClosingOutcome Outcome(ClosingOutcome::Result result, const std::string& message, ClosingOutcome out) {
     out.result = result;
     out.message = message;
@@ -62,11 +68,7 @@ ClosingOutcome CloseFsu(SharedState& s, Closing closing) {
         ValidationRun run(s, ValidationRun::Kind::Listing);
         out.listing = ValSch000(s);
         if (run.CriticalRows() >= 1)
-            return Outcome(Result::Refused,
-                           freeze ? "Coverage Error in sch 0.0 remains. Data entry of all schedules is not "
-                                    "complete. Data not frozen"
-                                  : "Coverage Error in sch 0.0 remains. Data entry of all schedules is not complete.",
-                           out);
+            return Outcome(Result::Refused, freeze ? kCoverageNotFrozen : kCoverageNotComplete, out);
         // The mark is committed with the run that passed it.
         if (!MarkEntryComplete(s))
             return Outcome(Result::NoSampleListRow,
@@ -81,7 +83,8 @@ ClosingOutcome CloseFsu(SharedState& s, Closing closing) {
         if (run.CriticalRows() >= 1) {
             out.errors = {"0.0", kFreezeListingErrorsSql,
                           "List of Error Messages detected by Data Validation Checks Sch 0.0"};
-            return Outcome(Result::Refused, "Critical Coverage Error remains. Unable to freeze the data", out);
+            return Outcome(Result::Refused, "Critical Coverage Error remains. Unable to freeze the data",
+                           out);
         }
     }
     struct HouseholdRun {
@@ -103,7 +106,8 @@ ClosingOutcome CloseFsu(SharedState& s, Closing closing) {
         }
     }
     if (!FreezeFsu(s))
-        return Outcome(Result::NoSampleListRow, "The FSU's sample-list row was not found: data not frozen", out);
+        return Outcome(Result::NoSampleListRow, "The FSU's sample-list row was not found: data not frozen",
+                       out);
     s.ValRunAll = false;
     s.ValRunSch0 = false;
     return Outcome(Result::Done, "data frozen", out);

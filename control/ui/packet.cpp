@@ -9,17 +9,17 @@
 #include <QVBoxLayout>
 
 #include "control/FsuRegistration.h"
-#include "core/ListingSummary.h"
-#include "core/HouseholdCounts.h"
 #include "control/HouseholdSearch.h"
 #include "control/ui/idchange.h"
+#include "core/HouseholdCounts.h"
+#include "core/ListingSummary.h"
 #include "core/Navigation.h"
-#include "validation/Freeze.h"
-#include "validation/ui/vform.h"
 #include "core/Startup.h"
 #include "core/Text.h"
 #include "core/Values.h"
 #include "platform/ui/Keys.h"
+#include "validation/Freeze.h"
+#include "validation/ui/vform.h"
 
 namespace r78 {
 
@@ -663,7 +663,8 @@ void packet::CmdExit_Click() {
     try {
         if (!FsuRegistered())
             ErrBeep("FSU NO not yet registered. Exiting..");
-        else if (StatusCount(s_, "entsts") == 0 && s_.Messages->YesNo("Data Entry of all the schedules completed?"))
+        else if (StatusCount(s_, "entsts") == 0 &&
+                 s_.Messages->YesNo("Data Entry of all the schedules completed?"))
             Tell(CloseFsu(s_, Closing::MarkEntryComplete));
     } catch (const std::exception& e) {
         s_.Messages->OkBox(std::string("The entry status could not be updated.\n\n") + e.what());

@@ -467,8 +467,9 @@ TEST_F(FreezeTest, RunFailingPartWayFreezesNothingAndKeepsTheListBeforeIt) {
     EXPECT_EQ(SnapshotValues("10001"), 0);
     EXPECT_TRUE(state.FsuOpen);
     EXPECT_NE(Value("select count(*) from val_error where fsuno = '10001'"), "0");
-    EXPECT_EQ(Value("select count(*) from val_error where fsuno = '10001' and coalesce(ssu, '-') not like '0_'"),
-              "0")
+    EXPECT_EQ(
+        Value("select count(*) from val_error where fsuno = '10001' and coalesce(ssu, '-') not like '0_'"),
+        "0")
         << "the list is Schedule 21.1's, the last run that ended";
 }
 

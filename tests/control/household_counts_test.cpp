@@ -164,16 +164,6 @@ TEST_F(HouseholdCountsTest, ListingSummaryOfAnFsuWithoutBlock1ShowsNothing) {
     EXPECT_EQ(summary.cnt051, "");
     EXPECT_EQ(state.FsuSro, "");
     EXPECT_EQ(state.HasS000L01, 0);
-}
-
-TEST_F(HouseholdCountsTest, ListingSummaryOfAnFsuWithBlock1GivesItsCounts) {
-    Exec("update S000L01 set CNT211 = 5, CNT051 = 3, SRO = '1234'");
-    const ListingSummary summary = LoadListingSummary(state, "10001");
-    EXPECT_EQ(summary.entered, "YES");
-    EXPECT_EQ(summary.cnt211, "5");
-    EXPECT_EQ(summary.cnt051, "3");
-    EXPECT_EQ(state.FsuSro, "1234");
-    EXPECT_EQ(state.HasS000L01, 1);
     EXPECT_EQ(screen.entered, "-") << "the control screen shows the summary itself";
 }
 

@@ -215,9 +215,10 @@ TEST_F(PacketTest, DamagedTemplateRegistersNothingUntilItIsMended) {
     Choose(kSch00);
     Register("10001");
     const std::string folder = DataFolder().string();
-    EXPECT_EQ(messages.Texts(), (Texts{"New File 78110001.mdb being created in " + folder,
-                                       "The FSU could not be registered.\n\nThe blank template " +
-                                           drive.BlankPath().string() + " cannot be used: it has no table S051L03"}));
+    EXPECT_EQ(messages.Texts(),
+              (Texts{"New File 78110001.mdb being created in " + folder,
+                     "The FSU could not be registered.\n\nThe blank template " + drive.BlankPath().string() +
+                         " cannot be used: it has no table S051L03"}));
     EXPECT_EQ(FilesInDataFolder(), 0u);
     EXPECT_FALSE(state.FsuOpen);
     EXPECT_EQ(Focus(), screen->Text1);

@@ -38,7 +38,8 @@ protected:
     std::vector<std::string> FilesInDataFolder() const {
         std::vector<std::string> names;
         if (stdfs::exists(DataFolder()))
-            for (const auto& e : stdfs::directory_iterator(DataFolder())) names.push_back(e.path().filename());
+            for (const auto& e : stdfs::directory_iterator(DataFolder()))
+                names.push_back(e.path().filename());
         return names;
     }
 
@@ -76,9 +77,11 @@ INSTANTIATE_TEST_SUITE_P(
         Damage{"Truncated", [](const stdfs::path& f) { stdfs::resize_file(f, stdfs::file_size(f) / 2); },
                "malformed"},
         Damage{"Empty", [](const stdfs::path& f) { stdfs::resize_file(f, 0); }, "it has no table samplelist"},
-        Damage{"NoDatabase", [](const stdfs::path& f) { std::ofstream(f, std::ios::trunc) << "not a database at all"; },
+        Damage{"NoDatabase",
+               [](const stdfs::path& f) { std::ofstream(f, std::ios::trunc) << "not a database at all"; },
                "file is not a database"},
-        Damage{"MissingBlockTable", [](const stdfs::path& f) { DropTable(f, "S211L04"); }, "it has no table S211L04"},
+        Damage{"MissingBlockTable", [](const stdfs::path& f) { DropTable(f, "S211L04"); },
+               "it has no table S211L04"},
         Damage{"MissingErrorTable", [](const stdfs::path& f) { DropTable(f, "val_error"); },
                "it has no table val_error"}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -457,7 +457,8 @@ TEST_F(ListingChecksTest, RunStoppedByADatabaseFailureLeavesTheStateAsItWas) {
     f.s.ValRunAll = false;
     f.s.ValRunSch0 = false;
     f.s.FsuConn->Execute(
-        "insert into val_error (fsuno, srlno, blk, msg1, msgtype) values ('10001', 1, 'B 9', 'earlier', 'Warn')");
+        "insert into val_error (fsuno, srlno, blk, msg1, msgtype) values ('10001', 1, 'B 9', 'earlier', "
+        "'Warn')");
     // The coverage check of Schedule 21.1 cannot count its households.
     f.s.FsuConn->Execute("drop table S211L01");
     EXPECT_THROW(RunListing(), db::DbError);

@@ -105,7 +105,8 @@ void vform::CmdVal000_Click() {
         ValidationRun run(s_, ValidationRun::Kind::Listing);
         const ListingSummary summary = ValSch000(s_);
         if (s_.Packet) s_.Packet->ShowListingSummary(summary.entered, summary.cnt211, summary.cnt051);
-        ListErrors("0.0", kBlockErrorsSql, "List of Error Messages detected by Data Validation Checks Sch 0.0");
+        ListErrors("0.0", kBlockErrorsSql,
+                   "List of Error Messages detected by Data Validation Checks Sch 0.0");
     } catch (const std::exception& e) {
         Report(e);
     }
