@@ -19,8 +19,9 @@ public:
 
 namespace r78 {
 
-// What the shared procedures reach of the control screen, which stays loaded,
-// hidden, while a block screen or the validation screen is in front.
+// What the other screens reach of the control screen, which stays loaded,
+// hidden, while a block screen or the validation screen is in front. The layers
+// below the screens never call it: they return their figures to a screen.
 class ControlScreenHandle : public FormHandle {
 public:
     // The texts of the SSS and SHHNO boxes: the household the counts concern.
