@@ -1,11 +1,56 @@
 #include "control/FsuRegistration.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <set>
+#include <stdexcept>
+#include <system_error>
+
+#include "core/DataLayout.h"
 #include "core/Startup.h"
+#include "core/Text.h"
 #include "core/Values.h"
 #include "core/WorkQueries.h"
 #include "platform/fs/PathMap.h"
 
 namespace r78 {
+
+namespace {
+
+// An FSU's file holds the sample list's row of that FSU alone.
+void KeepOwnSampleRow(db::Connection& conn, const std::string& fsuNo) {
+    conn.Execute("delete from samplelist  where not (fsuno = ?)", {fsuNo});
+}
+
+// The tables of the layout that a copy of the blank template lacks, as the
+// reason it cannot become an FSU's file; empty when it has them all.
+std::string MissingTables(db::Connection& conn) {
+    std::set<std::string> present;
+    for (auto rs = conn.Query("select name from sqlite_master where type = 'table'"); !rs.Eof();
+         rs.MoveNext())
+        present.insert(text::ToUpper(rs.Field(0).Text()));
+    std::string missing;
+    for (const auto& table : layout::FsuTables())
+        if (!present.contains(text::ToUpper(table.name)))
+            missing += (missing.empty() ? "" : ", ") + table.name;
+    return missing.empty() ? "" : "it has no table " + missing;
+}
+
+// Puts a file's data, or a folder's names, on the disk before the call returns.
+void SyncToDisk(const std::filesystem::path& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY);
+    if (fd >= 0 && ::fsync(fd) == 0) {
+        ::close(fd);
+        return;
+    }
+    const int error = errno;
+    if (fd >= 0) ::close(fd);
+    throw std::system_error(error, std::generic_category(), "Cannot write " + path.string() + " to disk");
+}
+
+}  // namespace
 
 int SampleListCount(SharedState& s, const std::string& fsuNo) {
     return CountInto(s, *s.MasterConn, "select count(*) as cnt from samplelist where fsuno = ?", {fsuNo});
@@ -19,15 +64,37 @@ std::filesystem::path FsuFilePath(const SharedState& s) {
     return fs::MapPath(s.DriveC, s.DataDir + "\\" + s.FsuFileName);
 }
 
-void CreateFsuFile(const SharedState& s) {
+void CreateFsuFile(const SharedState& s, const std::string& fsuNo) {
     const auto target = FsuFilePath(s);
+    const auto blank = fs::MapPath(s.DriveC, kBlankDbPath);
     std::filesystem::create_directories(target.parent_path());
     auto partial = target;
     partial += ".partial";
     try {
-        std::filesystem::copy_file(fs::MapPath(s.DriveC, kBlankDbPath), partial,
-                                   std::filesystem::copy_options::overwrite_existing);
+        std::filesystem::copy_file(blank, partial, std::filesystem::copy_options::overwrite_existing);
+        // Opening reads the copy's table definitions: a file that is no database,
+        // or one cut short, fails here.
+        std::unique_ptr<db::Connection> conn;
+        std::string fault;
+        try {
+            conn = db::Connection::Open(partial);
+            fault = MissingTables(*conn);
+        } catch (const db::DbError& e) {
+            fault = e.what();
+        }
+        if (!fault.empty())
+            throw std::runtime_error("The blank template " + blank.string() + " cannot be used: " + fault);
+        // Until it is renamed the copy is nobody's file: a crash leaves a partial copy
+        // that the next registration makes afresh. So its statements keep their journal
+        // in memory and sync nothing; the one sync below makes the whole file durable.
+        conn->Execute("PRAGMA journal_mode = MEMORY");
+        conn->Execute("PRAGMA synchronous = OFF");
+        KeepOwnSampleRow(*conn, fsuNo);
+        conn->Close();
+        SyncToDisk(partial);
         std::filesystem::rename(partial, target);
+        // The new name is on the disk too, or a crash could lose the file it names.
+        SyncToDisk(target.parent_path());
     } catch (...) {
         std::error_code ec;
         std::filesystem::remove(partial, ec);
@@ -40,7 +107,7 @@ void OpenFsuDatabase(SharedState& s, const std::string& fsuNo) {
     // The loader's connection may still point at the file an earlier registration used.
     s.LoaderConn.reset();
     s.FsuConn = db::Connection::Open(FsuFilePath(s));
-    s.FsuConn->Execute("delete from samplelist  where not (fsuno = ?)", {fsuNo});
+    KeepOwnSampleRow(*s.FsuConn, fsuNo);
 }
 
 FsuStatus ReadFsuStatus(SharedState& s, const std::string& fsuNo) {

@@ -19,9 +19,12 @@ std::string FsuFileNameFor(const std::string& userDpc, const std::string& fsuNoT
 std::filesystem::path FsuFilePath(const SharedState& s);
 
 // Copies the blank template to the FSU's file, making the data folder when it is
-// missing. The copy is made under a temporary name and renamed into place, so a
-// failure half-way never leaves a file that a later registration would open.
-void CreateFsuFile(const SharedState& s);
+// missing, and keeps only the FSU's own sample-list row. The copy is made under a
+// temporary name, checked (a database holding every FSU table), synced to disk and
+// only then renamed into place, so neither a damaged template nor a failure
+// half-way leaves a file that a later registration would open. A damaged template
+// throws a message naming the template file and what is wrong with it.
+void CreateFsuFile(const SharedState& s, const std::string& fsuNo);
 
 // Opens FsuConn on the FSU's file and keeps only the FSU's own sample-list row.
 void OpenFsuDatabase(SharedState& s, const std::string& fsuNo);

@@ -19,8 +19,9 @@ public:
 
 namespace r78 {
 
-// What the shared procedures reach of the control screen, which stays loaded,
-// hidden, while a block screen or the validation screen is in front.
+// What the other screens reach of the control screen, which stays loaded,
+// hidden, while a block screen or the validation screen is in front. The layers
+// below the screens never call it: they return their figures to a screen.
 class ControlScreenHandle : public FormHandle {
 public:
     // The texts of the SSS and SHHNO boxes: the household the counts concern.
@@ -31,6 +32,8 @@ public:
                                     const std::string& cnt051) = 0;
     // The count label of schedule type 1 or 2.
     virtual void ShowHhCount(int schType, const std::string& caption) = 0;
+    // The households entered as the label shows them: a blank where a sign would go.
+    void ShowHhCount(int schType, int households) { ShowHhCount(schType, " " + std::to_string(households)); }
     // Shown again after another screen closes: the "Go to Block:" box has the
     // focus with its whole text selected.
     virtual void ReturnToGoToBlock() = 0;

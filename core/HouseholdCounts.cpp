@@ -20,42 +20,43 @@ void FillBySss(SharedState& s, std::array<int, 7>& bySss, const char* countField
 
 }  // namespace
 
-void CountSurveyedBySss(SharedState& s, int t) {
+void CountSurveyedBySss(SharedState& s, int t, const std::string& fsuNo) {
     if (!IsHouseholdSchedule(t)) return;
     const std::string table = t == 1 ? "S211L01" : "S051L01";
-    s.WorkRs = s.FsuConn->Query(
-        "select SSS,count(*) as asurvd from " + table + " where fsuno = ? and (svc= '1' or svc = '2' ) group by sss",
-        {s.CurFsuNo});
+    s.WorkRs = s.FsuConn->Query("select SSS,count(*) as asurvd from " + table +
+                                    " where fsuno = ? and (svc= '1' or svc = '2' ) group by sss",
+                                {fsuNo});
     s.SssFull[t].fill(0);
     FillBySss(s, s.AsurvdBySss[t], "ASURVD");
     s.WorkRs = s.FsuConn->Query(
         "select SSS,count(*) as acasualty from " + table + " where fsuno = ? and (svc = '3' ) group by  sss",
-        {s.CurFsuNo});
+        {fsuNo});
     FillBySss(s, s.AcasualtyBySss[t], "ACASUALTY");
 }
 
-void UpdateHhCounts(SharedState& s, int t) {
-    if (!IsHouseholdSchedule(t) || !s.FsuConn || !s.Packet) return;
-    CountSurveyedBySss(s, t);
+std::optional<HouseholdCounts> UpdateHhCounts(SharedState& s, int t, const std::string& fsuNo,
+                                              const std::string& sssText, const std::string& ssuText) {
+    if (!IsHouseholdSchedule(t) || !s.FsuConn) return std::nullopt;
+    CountSurveyedBySss(s, t, fsuNo);
     const std::string table = t == 1 ? "S211L01" : "S051L01";
     const std::string block6 = t == 1 ? "S000L02" : "S000L03";
-    const std::string sssText = s.Packet->SssBoxText();
-    const std::string ssuText = s.Packet->ShhnoBoxText();
 
+    HouseholdCounts counts;
     s.HhExists = 0;
-    if (CountInto(s, *s.FsuConn, "select count(*) as cnt from " + table + " where fsuno = ? And SSS =  ? and SSU= ?",
-                  {s.CurFsuNo, sssText, ssuText}) > 0)
-        s.HhExists = 1;
+    counts.householdEntered =
+        CountInto(s, *s.FsuConn,
+                  "select count(*) as cnt from " + table + " where fsuno = ? And SSS =  ? and SSU= ?",
+                  {fsuNo, sssText, ssuText}) > 0;
+    if (counts.householdEntered) s.HhExists = 1;
 
     // A stratum is full when its entered households match the listing's total
     // exactly; more or fewer leave room.
-    int count = 0;
     for (int k = 1; k <= s.MaxSss; ++k) {
         if (s.AsurvdBySss[t][k] + s.AcasualtyBySss[t][k] == s.TsurvdBySss[t][k] + s.CasualtyBySss[t][k])
             s.SssFull[t][k] = 1;
-        count += s.AsurvdBySss[t][k] + s.AcasualtyBySss[t][k];
+        counts.households += s.AsurvdBySss[t][k] + s.AcasualtyBySss[t][k];
     }
-    s.HhCountBySch[t] = count;
+    s.HhCountBySch[t] = counts.households;
 
     const char* cntColumn = t == 1 ? "CNT211" : "CNT051";
     const long sss = ToLong2(sssText);
@@ -63,12 +64,13 @@ void UpdateHhCounts(SharedState& s, int t) {
     // Only surveyed households count towards the stratum's ASURVD, not casualties.
     if (sss >= 1 && sss <= s.MaxSss)
         s.FsuConn->Execute("Update " + block6 + " set  ASURVD  = ? where fsuno = ? And SSS =  ?",
-                           {s.AsurvdBySss[t][sss], s.CurFsuNo, sssText});
-    s.FsuConn->Execute(std::string("Update S000L01 set  ") + cntColumn + "  = ? where fsuno = ?", {count, s.CurFsuNo});
+                           {s.AsurvdBySss[t][sss], fsuNo, sssText});
+    s.FsuConn->Execute(std::string("Update S000L01 set  ") + cntColumn + "  = ? where fsuno = ?",
+                       {counts.households, fsuNo});
     s.FsuConn->Execute(std::string("Update samplelist set  ") + cntColumn + "  = ? where fsuno = ?",
-                       {count, s.CurFsuNo});
+                       {counts.households, fsuNo});
     tx.Commit();
-    s.Packet->ShowHhCount(t, " " + std::to_string(count));
+    return counts;
 }
 
 }  // namespace r78

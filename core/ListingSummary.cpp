@@ -29,25 +29,25 @@ int LoadBlock6Figures(SharedState& s, const char* sql, int schType, const std::s
 
 }  // namespace
 
-void LoadListingSummary(SharedState& s, const std::string& fsuNo) {
+ListingSummary LoadListingSummary(SharedState& s, const std::string& fsuNo) {
     s.HasS000L01 = 0;
     s.WorkRs = s.FsuConn->Query("select CNT211, CNT051,SRO from S000L01 where fsuno = ?", {fsuNo});
-    std::string entered, cnt211, cnt051;
+    ListingSummary summary;
     // An FSU whose block 1 is not saved shows nothing of another FSU's listing.
     s.FsuSro.clear();
     if (!s.WorkRs.Eof()) {
-        entered = "YES";
-        cnt211 = s.WorkRs.Field("CNT211").Text();
-        cnt051 = s.WorkRs.Field("CNT051").Text();
+        summary.entered = "YES";
+        summary.cnt211 = s.WorkRs.Field("CNT211").Text();
+        summary.cnt051 = s.WorkRs.Field("CNT051").Text();
         s.FsuSro = s.WorkRs.Field("SRO").Text();
         s.HasS000L01 = 1;
     }
-    if (s.Packet) s.Packet->ShowListingSummary(entered, cnt211, cnt051);
 
     s.HasS000L02 = LoadBlock6Figures(s, "select FSUNO, SSS, CAPH, SELH, TSURVD, CASUALTY from S000L02 where fsuno = ?",
                                      1, fsuNo);
     s.HasS000L03 = LoadBlock6Figures(
         s, "select FSUNO,  SSS, CAPH, SELH, TSURVD, CASUALTY from S000L03 where fsuno = ?", 2, fsuNo);
+    return summary;
 }
 
 }  // namespace r78

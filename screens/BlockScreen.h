@@ -10,6 +10,7 @@
 #include "core/SharedState.h"
 #include "platform/ui/BoundGrid.h"
 #include "platform/ui/Controls.h"
+#include "validation/ErrorLog.h"
 
 namespace r78 {
 
@@ -19,9 +20,6 @@ using BlockCheck = std::function<void(SharedState&, int rowCount)>;
 // The check of a whole household of a detailed schedule.
 using HouseholdCheck = std::function<void(SharedState&)>;
 
-// The statement whose rows every block screen's error list shows.
-inline constexpr const char* kBlockErrorsSql =
-    "Select blk,item,col,msg1,msg2,msgtype from val_error where fsuno= ? order by blk,item,col";
 inline constexpr const char* kBlockLevelCaption =
     "List of Error Messages detected by Data Validation Checks block level";
 inline constexpr const char* kHouseholdLevelCaption =

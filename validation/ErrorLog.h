@@ -8,6 +8,18 @@
 // the checks look up, sum and count the values of the loaded block.
 namespace r78 {
 
+// The statements that list the FSU's error rows, its number bound: by block, item
+// and column, as a block screen's run and the listing run show them; by household
+// first, as a run over every household of a schedule shows them; and the list of
+// the listing run by which the freeze refuses an FSU.
+inline constexpr const char* kBlockErrorsSql =
+    "Select blk,item,col,msg1,msg2,msgtype from val_error where fsuno= ? order by blk,item,col";
+inline constexpr const char* kHouseholdErrorsSql =
+    "Select sss,ssu,blk,item,col,msg1,msg2,msgtype from val_error where fsuno = ? order by "
+    "sss,ssu,blk,item,col";
+inline constexpr const char* kFreezeListingErrorsSql =
+    "Select blk,item,col,msg1,msg2,msgtype,visit from val_error where fsuno= ? order by blk,item,col";
+
 // A number in its plain decimal form: "12", "4.1", "-3".
 std::string NumText(double n);
 // A number with the position of its sign kept: " 12", " 4.1", "-3". Block texts,

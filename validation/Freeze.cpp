@@ -2,6 +2,10 @@
 
 #include "core/Values.h"
 #include "core/WorkQueries.h"
+#include "validation/ErrorLog.h"
+#include "validation/HouseholdRun.h"
+#include "validation/ValidationRun.h"
+#include "validation/checks_000.h"
 
 namespace r78 {
 
@@ -38,6 +42,75 @@ bool FreezeFsu(SharedState& s) {
     s.CurFsuNo.clear();
     s.FsuOpen = false;
     return true;
+}
+
+namespace {
+
+// The listing checks' refusal of the entry-complete mark, on Exit and on the way to the freeze.
+constexpr const char* kCoverageNotComplete =
+    "Coverage Error in sch 0.0 remains. Data entry of all schedules is not complete.";
+constexpr const char* kCoverageNotFrozen =
+    "Coverage Error in sch 0.0 remains. Data entry of all schedules is not complete. Data not frozen";
+
+ClosingOutcome Outcome(ClosingOutcome::Result result, const std::string& message, ClosingOutcome out) {
+    out.result = result;
+    out.message = message;
+    return out;
+}
+
+}  // namespace
+
+ClosingOutcome CloseFsu(SharedState& s, Closing closing) {
+    using Result = ClosingOutcome::Result;
+    const bool freeze = closing != Closing::MarkEntryComplete;
+    ClosingOutcome out;
+    if (closing != Closing::Freeze) {
+        ValidationRun run(s, ValidationRun::Kind::Listing);
+        out.listing = ValSch000(s);
+        if (run.CriticalRows() >= 1)
+            return Outcome(Result::Refused, freeze ? kCoverageNotFrozen : kCoverageNotComplete, out);
+        // The mark is committed with the run that passed it.
+        if (!MarkEntryComplete(s))
+            return Outcome(Result::NoSampleListRow,
+                           freeze ? "The FSU's sample-list row was not found: data not frozen"
+                                  : "The FSU's sample-list row was not found: entry status not updated",
+                           out);
+        if (!freeze) return Outcome(Result::Done, "entry status updated", out);
+    }
+    {
+        ValidationRun run(s, ValidationRun::Kind::Listing);
+        out.listing = ValSch000(s);
+        if (run.CriticalRows() >= 1) {
+            out.errors = {"0.0", kFreezeListingErrorsSql,
+                          "List of Error Messages detected by Data Validation Checks Sch 0.0"};
+            return Outcome(Result::Refused, "Critical Coverage Error remains. Unable to freeze the data",
+                           out);
+        }
+    }
+    struct HouseholdRun {
+        int schType;
+        const char* schedule;
+        const char* refusal;
+        const char* caption;
+    };
+    for (const HouseholdRun& h :
+         {HouseholdRun{1, "21.1", "Critical Error remains in sch 21.1. Unable to upload the data",
+                       "List of Error Messages detected by Data Validation Checks Sch 21.1"},
+          HouseholdRun{2, "5.1", "Critical Error remains in sch 5.1. Unable to upload the data",
+                       "List of Error Messages detected by Data Validation Checks Sch 5.1"}}) {
+        ValidationRun run(s, ValidationRun::Kind::Households, false);
+        CheckAllHouseholds(s, run, h.schType);
+        if (run.CriticalRows() >= 1) {
+            out.errors = {h.schedule, kHouseholdErrorsSql, h.caption};
+            return Outcome(Result::Refused, h.refusal, out);
+        }
+    }
+    if (!FreezeFsu(s))
+        return Outcome(Result::NoSampleListRow, "The FSU's sample-list row was not found: data not frozen",
+                       out);
+    s.ValRunAll = false;
+    s.ValRunSch0 = false;
+    return Outcome(Result::Done, "data frozen", out);
 }
 
 }  // namespace r78

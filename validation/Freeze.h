@@ -1,7 +1,9 @@
 #pragma once
+#include <optional>
 #include <string>
 
 #include "core/DataLayout.h"
+#include "core/ListingSummary.h"
 #include "core/SharedState.h"
 
 // Closing the work on an FSU: the mark that entry of all schedules is complete,
@@ -25,5 +27,34 @@ void SnapshotOColumns(SharedState& s);
 // failure leaves the FSU neither marked nor half copied; then deregisters the
 // FSU. Returns false, changing nothing, when the FSU has no sample-list row to mark.
 bool FreezeFsu(SharedState& s);
+
+// How far the closing of the registered FSU goes: the entry-complete mark alone
+// (Exit), the freeze of an FSU already marked complete, or both.
+enum class Closing { MarkEntryComplete, Freeze, MarkEntryCompleteAndFreeze };
+
+struct ClosingOutcome {
+    enum class Result {
+        Done,             // marked (Exit) or frozen
+        Refused,          // a critical error row remains
+        NoSampleListRow,  // the FSU's sample-list row took no mark
+    };
+    Result result = Result::Done;
+    std::string message;  // what the operator is told
+    // The run's error list to show, when the refusal points at it.
+    struct ErrorList {
+        std::string schedule, sql, caption;
+    };
+    std::optional<ErrorList> errors;
+    // Block 1's summary as the last listing run read it, for the control screen.
+    std::optional<ListingSummary> listing;
+};
+
+// Closes the registered FSU, each step only when the one before passed: the
+// listing checks with the coverage check, refused on a critical row, and the
+// entry-complete mark with them; then, to freeze, the listing checks again, the
+// household checks of Schedule 21.1 and of 5.1, each refused on a critical row,
+// and the freeze. A step that fails on the database throws; what earlier steps
+// committed (a run that ended, the mark) stays, and nothing of the freeze is written.
+ClosingOutcome CloseFsu(SharedState& s, Closing closing);
 
 }  // namespace r78

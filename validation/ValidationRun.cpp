@@ -1,9 +1,16 @@
 #include "validation/ValidationRun.h"
 
+#include <exception>
+
 namespace r78 {
 
 ValidationRun::ValidationRun(SharedState& s, Kind kind, bool clearRows)
-    : s_(s), savedSss_(s.CurSss), savedSsu_(s.CurSsu), savedRunAll_(s.ValRunAll), savedRunSch0_(s.ValRunSch0) {
+    : s_(s),
+      savedSss_(s.CurSss),
+      savedSsu_(s.CurSsu),
+      savedRunAll_(s.ValRunAll),
+      savedRunSch0_(s.ValRunSch0),
+      failuresBefore_(std::uncaught_exceptions()) {
     if (kind == Kind::Listing) {
         s.ValRunAll = true;
         s.ValRunSch0 = true;
@@ -38,8 +45,14 @@ void ValidationRun::ClearErrorRows() {
 }
 
 ValidationRun::~ValidationRun() {
+    const bool failed = std::uncaught_exceptions() > failuresBefore_;
     try {
-        if (s_.FsuConn && s_.FsuConn->InTransaction()) s_.FsuConn->CommitTrans();
+        if (s_.FsuConn && s_.FsuConn->InTransaction()) {
+            if (failed)
+                s_.FsuConn->RollbackTrans();
+            else
+                s_.FsuConn->CommitTrans();
+        }
     } catch (...) {
         // The rows of the run are lost with the connection's transaction; the
         // run's own failure, if any, is what the operator is told.

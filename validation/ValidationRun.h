@@ -4,14 +4,15 @@
 
 namespace r78 {
 
-// One validation run, from its start to its end on every path. The error rows of
-// a run are written in one transaction that the run holds, committed when it
-// ends, also when a check fails half-way (the rows written so far are kept). Starting it sets
-// the run flags for its kind, resets the counters, makes the severity critical
-// and deletes the FSU's earlier error rows in a transaction of their own. Ending
-// it, also when a check fails half-way, puts back the household and the run flags
-// that were in force before, so that no screen is left pointing at another
-// household or run, and leaves the severity critical.
+// One validation run, from its start to its end on every path. The run holds one
+// transaction for the deletion of the FSU's earlier error rows and the rows it
+// writes: committed when the run ends, rolled back when a check fails part way
+// (an exception leaves the run's scope), so the operator never finds half a list
+// in place of the last complete one. Starting it sets the run flags for its kind,
+// resets the counters, makes the severity critical and deletes the earlier rows.
+// Ending it, also on a failure, puts back the household and the run flags that
+// were in force before, so that no screen is left pointing at another household
+// or run, and leaves the severity critical.
 class ValidationRun {
 public:
     enum class Kind {
@@ -27,7 +28,7 @@ public:
     ValidationRun(const ValidationRun&) = delete;
     ValidationRun& operator=(const ValidationRun&) = delete;
 
-    // Deletes the FSU's error rows in a transaction of their own.
+    // Deletes the FSU's error rows within the run.
     void ClearErrorRows();
 
     // Critical rows written so far.
@@ -37,6 +38,7 @@ private:
     SharedState& s_;
     std::string savedSss_, savedSsu_;
     bool savedRunAll_, savedRunSch0_;
+    int failuresBefore_;  // exceptions in flight when the run began
 };
 
 }  // namespace r78

@@ -27,7 +27,7 @@ void Block6PresenceRule(SharedState& s, const std::string& blk, const std::strin
 
 // Households listed as surveyed and as casualties in a stratum, against those entered.
 void CoverageCheck(SharedState& s, int t, const std::string& suffix) {
-    CountSurveyedBySss(s, t);
+    CountSurveyedBySss(s, t, s.CurFsuNo);
     const std::string blk = SignText(6) + suffix;
     for (int k = 1; k <= s.MaxSss; ++k) {
         const std::string item = SignText(k);
@@ -50,7 +50,7 @@ void CoverageCheck(SharedState& s, int t, const std::string& suffix) {
 
 }  // namespace
 
-void ValSch000(SharedState& s) {
+ListingSummary ValSch000(SharedState& s) {
     s.ValBlockNo = 1;
     std::string surveyCode;
     if (LoadTableData(s, 1) == 0) {
@@ -70,11 +70,12 @@ void ValSch000(SharedState& s) {
         Block6PresenceRule(s, BlockText(s) + "-051", surveyCode);
     }
 
-    LoadListingSummary(s, s.CurFsuNo);
+    const ListingSummary summary = LoadListingSummary(s, s.CurFsuNo);
     s.ValIsCritical = false;
     CoverageCheck(s, 1, "-211");
     CoverageCheck(s, 2, "-051");
     s.ValIsCritical = true;
+    return summary;
 }
 
 void ValBlk000_1(SharedState& s) {

@@ -162,7 +162,11 @@ void idchange::CmdProceed_Click() {
         return;
     }
     try {
-        UpdateHhCounts(s_, t);
+        // The counts concern the household the control screen's boxes hold.
+        if (s_.Packet)
+            if (const auto counts =
+                    UpdateHhCounts(s_, t, s_.CurFsuNo, s_.Packet->SssBoxText(), s_.Packet->ShhnoBoxText()))
+                s_.Packet->ShowHhCount(t, counts->households);
     } catch (const std::exception& e) {
         s_.Messages->OkBox(std::string("The household counts could not be updated.\n\n") + e.what());
     }

@@ -9,20 +9,17 @@
 #include <QVBoxLayout>
 
 #include "control/FsuRegistration.h"
-#include "core/ListingSummary.h"
-#include "core/HouseholdCounts.h"
 #include "control/HouseholdSearch.h"
 #include "control/ui/idchange.h"
+#include "core/HouseholdCounts.h"
+#include "core/ListingSummary.h"
 #include "core/Navigation.h"
-#include "validation/Freeze.h"
-#include "validation/HouseholdRun.h"
-#include "validation/ValidationRun.h"
-#include "validation/checks_000.h"
-#include "validation/ui/vform.h"
 #include "core/Startup.h"
 #include "core/Text.h"
 #include "core/Values.h"
 #include "platform/ui/Keys.h"
+#include "validation/Freeze.h"
+#include "validation/ui/vform.h"
 
 namespace r78 {
 
@@ -356,7 +353,7 @@ void packet::Register() {
             refuse("FSU not available in sample list");
         } else if (!refused) {
             ErrBeep("New File " + s_.FsuFileName + " being created in " + FsuFilePath(s_).parent_path().string());
-            CreateFsuFile(s_);
+            CreateFsuFile(s_, fsuNo);
             Lbfsunoreg->setText(Q(registeredCaption));
         }
     } else if (sch != 0 && !filePresent) {
@@ -414,7 +411,8 @@ void packet::Register() {
     s_.HhSelected = false;
     s_.HhExists = 0;
     LoadSampleList(s_, fsuNo);
-    LoadListingSummary(s_, fsuNo);
+    const ListingSummary summary = LoadListingSummary(s_, fsuNo);
+    ShowListingSummary(summary.entered, summary.cnt211, summary.cnt051);
     if (sch == 0) {
         Text3->setEnabled(true);
         Text3->setFocus();
@@ -476,7 +474,8 @@ void packet::Text5_KeyDown(int& keyCode) {
     }
 
     try {
-        UpdateHhCounts(s_, t);
+        if (const auto counts = UpdateHhCounts(s_, t, s_.CurFsuNo, S(Text4->text()), S(Text5->text())))
+            ShowHhCount(t, counts->households);
     } catch (const std::exception& e) {
         s_.HhSelected = false;
         s_.Messages->OkBox(std::string("The household counts could not be updated.\n\n") + e.what());
@@ -662,30 +661,30 @@ void packet::Cmdval_Click() {
 
 void packet::CmdExit_Click() {
     try {
-        if (!FsuRegistered()) {
+        if (!FsuRegistered())
             ErrBeep("FSU NO not yet registered. Exiting..");
-        } else if (StatusCount(s_, "entsts") == 0 &&
-                   s_.Messages->YesNo("Data Entry of all the schedules completed?")) {
-            ValidationRun run(s_, ValidationRun::Kind::Listing);
-            ValSch000(s_);
-            if (run.CriticalRows() >= 1)
-                ErrBeep("Coverage Error in sch 0.0 remains. Data entry of all schedules is not complete.");
-            else if (MarkEntryComplete(s_))
-                ErrBeep("entry status updated");
-            else
-                s_.Messages->OkBox("The FSU's sample-list row was not found: entry status not updated");
-        }
+        else if (StatusCount(s_, "entsts") == 0 &&
+                 s_.Messages->YesNo("Data Entry of all the schedules completed?"))
+            Tell(CloseFsu(s_, Closing::MarkEntryComplete));
     } catch (const std::exception& e) {
         s_.Messages->OkBox(std::string("The entry status could not be updated.\n\n") + e.what());
     }
     close();
 }
 
-void packet::ShowErrorList(const QString& schedule, const std::string& sql, const QString& caption) {
-    hide();
-    auto* screen = new vform(s_);
-    screen->ListErrors(schedule, sql, caption);
-    screen->show();
+void packet::Tell(const ClosingOutcome& outcome) {
+    if (outcome.listing)
+        ShowListingSummary(outcome.listing->entered, outcome.listing->cnt211, outcome.listing->cnt051);
+    if (outcome.result == ClosingOutcome::Result::NoSampleListRow)
+        s_.Messages->OkBox(outcome.message);
+    else
+        ErrBeep(outcome.message);
+    if (outcome.errors) {
+        hide();
+        auto* screen = new vform(s_);
+        screen->ListErrors(Q(outcome.errors->schedule), outcome.errors->sql, Q(outcome.errors->caption));
+        screen->show();
+    }
 }
 
 void packet::CmdUpload_Click() {
@@ -708,55 +707,18 @@ void packet::Freeze() {
     if (StatusCount(s_, "vrfsts") == 0 &&
         !s_.Messages->YesNo("Data not verified. once frozen data for this FSU can not be verified\nfreeze the data any way?"))
         return;
+    Closing closing = Closing::Freeze;
     if (StatusCount(s_, "entsts") == 0) {
         if (!s_.Messages->YesNo("Data Entry of all the schedules completed?")) {
             s_.Messages->OkBox("Data not frozen");
             return;
         }
-        ValidationRun run(s_, ValidationRun::Kind::Listing);
-        ValSch000(s_);
-        if (run.CriticalRows() >= 1) {
-            ErrBeep("Coverage Error in sch 0.0 remains. Data entry of all schedules is not complete. Data not frozen");
-            return;
-        }
-        if (!MarkEntryComplete(s_)) {
-            s_.Messages->OkBox("The FSU's sample-list row was not found: data not frozen");
-            return;
-        }
+        closing = Closing::MarkEntryCompleteAndFreeze;
     }
-    {
-        ValidationRun run(s_, ValidationRun::Kind::Listing);
-        ValSch000(s_);
-        if (run.CriticalRows() >= 1) {
-            ErrBeep("Critical Coverage Error remains. Unable to freeze the data");
-            ShowErrorList("0.0",
-                          "Select blk,item,col,msg1,msg2,msgtype,visit from val_error where fsuno= ? order by blk,item,col",
-                          "List of Error Messages detected by Data Validation Checks Sch 0.0");
-            return;
-        }
-    }
-    for (int t : {1, 2}) {
-        ValidationRun run(s_, ValidationRun::Kind::Households, false);
-        CheckAllHouseholds(s_, run, t);
-        if (run.CriticalRows() >= 1) {
-            ErrBeep(t == 1 ? "Critical Error remains in sch 21.1. Unable to upload the data"
-                           : "Critical Error remains in sch 5.1. Unable to upload the data");
-            ShowErrorList(t == 1 ? "21.1" : "5.1", kHouseholdErrorsSql,
-                          t == 1 ? "List of Error Messages detected by Data Validation Checks Sch 21.1"
-                                 : "List of Error Messages detected by Data Validation Checks Sch 5.1");
-            return;
-        }
-    }
-    if (!FreezeFsu(s_)) {
-        s_.Messages->OkBox("The FSU's sample-list row was not found: data not frozen");
-        return;
-    }
-    ErrBeep("data frozen");
-    s_.ValRunAll = false;
-    s_.ValRunSch0 = false;
-    Text1->clear();
-    Text4->clear();
-    Text5->clear();
+    const ClosingOutcome outcome = CloseFsu(s_, closing);
+    Tell(outcome);
+    if (outcome.result == ClosingOutcome::Result::Done)
+        for (auto* box : {Text1, Text4, Text5}) box->clear();
 }
 
 // --- Unload ---------------------------------------------------------------------

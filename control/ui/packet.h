@@ -8,6 +8,7 @@
 #include "core/SharedState.h"
 #include "platform/ui/BoundGrid.h"
 #include "platform/ui/Controls.h"
+#include "validation/Freeze.h"
 
 namespace r78 {
 
@@ -40,6 +41,7 @@ public:
     void ShowListingSummary(const std::string& entered, const std::string& cnt211,
                             const std::string& cnt051) override;
     void ShowHhCount(int schType, const std::string& caption) override;
+    using ControlScreenHandle::ShowHhCount;
     void ReturnToGoToBlock() override;
 
     QLabel *Label2, *Label8, *Label4, *Lbusercode, *Label24, *Label1, *Lbfsunoreg;
@@ -82,8 +84,10 @@ private:
     void ShowHouseholds(const std::string& sql, const db::Params& params, const QString& caption);
     // The freeze, step by step; a database failure throws and nothing of it is kept.
     void Freeze();
-    // Hides this screen and lists a run's errors on the validation screen.
-    void ShowErrorList(const QString& schedule, const std::string& sql, const QString& caption);
+    // Shows how the entry-complete mark or the freeze ended: the listing summary
+    // the checks read, the message, and the refusing run's errors on the
+    // validation screen, this screen hidden.
+    void Tell(const ClosingOutcome& outcome);
     // Hides this screen and shows another in front.
     void HandOver(FormHandle& screen);
 

@@ -9,7 +9,7 @@ namespace r78::ui {
 class MessageService {
 public:
     virtual ~MessageService() = default;
-    // Three beeps, then the text in a box with an OK button: the field-level
+    // Three beeps and the text in a box with an OK button: the field-level
     // errors and the control screen's refusals.
     virtual void ErrorBox(const std::string& text) = 0;
     // The text in a box with an OK button, without beeps.

@@ -3,13 +3,15 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QThread>
+#include <QTimer>
 
 namespace r78::ui {
 
 namespace {
 
 QWidget* Front() { return QApplication::activeWindow(); }
+
+constexpr int kBeepGapMs = 120;
 
 void ShowOk(const std::string& text) {
     QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), QString::fromStdString(text),
@@ -20,10 +22,20 @@ void ShowOk(const std::string& text) {
 }  // namespace
 
 void QtMessageService::ErrorBox(const std::string& text) {
-    for (int i = 0; i < 3; ++i) {
+    // Three beeps far enough apart to be heard as three, without holding the box
+    // back until they end: the first sounds as the box comes up, the other two
+    // follow from the event loop while it is shown (or after it is closed).
+    QApplication::beep();
+    auto* later = new QTimer(qApp);
+    later->setInterval(kBeepGapMs);
+    QObject::connect(later, &QTimer::timeout, later, [later, left = 2]() mutable {
         QApplication::beep();
-        if (i < 2) QThread::msleep(120);
-    }
+        if (--left == 0) {
+            later->stop();
+            later->deleteLater();
+        }
+    });
+    later->start();
     ShowOk(text);
 }
 

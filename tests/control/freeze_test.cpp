@@ -438,6 +438,56 @@ TEST_F(FreezeTest, MarkThatChangesNoRowIsReportedAsAFailure) {
     EXPECT_TRUE(state.FsuOpen);
 }
 
+TEST_F(FreezeTest, ListingChecksShowTheListingSummaryOnTheControlScreen) {
+    kHouseholdMissing(*this);
+    Exec("10001", "update samplelist set entsts = 'Y', DOENT = '200301', vrfsts = 'Y'");
+    Exec("10001", "update S000L01 set CNT211 = 6, CNT051 = 2");
+    Click(screen->CmdUpload);
+    EXPECT_EQ(messages.Texts(), Texts{"Critical Coverage Error remains. Unable to freeze the data"});
+    EXPECT_EQ(screen->Label27->text(), "YES");
+    EXPECT_EQ(screen->Lb211->text(), "6");
+    EXPECT_EQ(screen->Lb051->text(), "2");
+}
+
+// The file refuses an error row of the last household run, that of Schedule 5.1,
+// part way: the runs before it stand, and nothing of the freeze is written.
+TEST_F(FreezeTest, RunFailingPartWayFreezesNothingAndKeepsTheListBeforeIt) {
+    Exec("10001",
+         "create trigger halfway before insert on val_error when new.ssu = '32' "
+         "begin select raise(abort, 'disk full'); end");
+    Answers({true, true});
+    Click(screen->CmdUpload);
+
+    ASSERT_EQ(messages.shown.size(), 3u);
+    EXPECT_EQ(messages.shown[2].kind, "ok");
+    EXPECT_TRUE(messages.shown[2].text.starts_with("The FSU could not be frozen"));
+    EXPECT_NE(messages.shown[2].text.find("disk full"), std::string::npos) << messages.shown[2].text;
+    EXPECT_EQ(Status("entsts"), "Y") << "the complete mark came with a listing run that ended";
+    EXPECT_EQ(Status("loadsts"), kNull);
+    EXPECT_EQ(SnapshotValues("10001"), 0);
+    EXPECT_TRUE(state.FsuOpen);
+    EXPECT_NE(Value("select count(*) from val_error where fsuno = '10001'"), "0");
+    EXPECT_EQ(
+        Value("select count(*) from val_error where fsuno = '10001' and coalesce(ssu, '-') not like '0_'"),
+        "0")
+        << "the list is Schedule 21.1's, the last run that ended";
+}
+
+TEST_F(FreezeTest, ListingRunFailingPartWayOnExitMarksNothing) {
+    Exec("10001", "insert into val_error (fsuno, srlno, blk, msg1) values ('10001', 1, 'B 9', 'earlier')");
+    Exec("10001",
+         "create trigger halfway before insert on val_error when (select count(*) from val_error) >= 1 "
+         "begin select raise(abort, 'disk full'); end");
+    Answers({true});
+    Click(screen->CmdExit);
+
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_TRUE(messages.shown[1].text.starts_with("The entry status could not be updated."));
+    EXPECT_NE(messages.shown[1].text.find("disk full"), std::string::npos) << messages.shown[1].text;
+    EXPECT_EQ(Status("entsts"), kNull);
+    EXPECT_EQ(Value("select group_concat(msg1) from val_error where fsuno = '10001'"), "earlier");
+}
+
 struct ExitCase {
     const char* name;
     std::function<void(FreezeTest&)> prepare;

@@ -12,7 +12,8 @@ namespace {
 
 using Row = std::array<int, 7>;
 
-// The control screen's boxes and labels, as the counts see them.
+// A control screen that records what is shown on it: the counts and the summary
+// are the screen's to show, so nothing below it may paint them.
 class FakeControlScreen : public ControlScreenHandle {
 public:
     void Show() override {}
@@ -78,12 +79,12 @@ TEST_F(HouseholdCountsTest, CountsSurveyedAndCasualtyHouseholdsPerStratum) {
     state.AcasualtyBySss[1].fill(9);
     state.SssFull[1].fill(1);
 
-    CountSurveyedBySss(state, 1);
+    CountSurveyedBySss(state, 1, "10001");
     EXPECT_EQ(state.AsurvdBySss[1], (Row{0, 2, 0, 0, 0, 0, 0}));
     EXPECT_EQ(state.AcasualtyBySss[1], (Row{0, 1, 2, 0, 0, 0, 0}));
     EXPECT_EQ(state.SssFull[1], (Row{}));
 
-    CountSurveyedBySss(state, 2);
+    CountSurveyedBySss(state, 2, "10001");
     EXPECT_EQ(state.AsurvdBySss[2], (Row{0, 0, 0, 0, 0, 1, 0}));
     EXPECT_EQ(state.AsurvdBySss[1][1], 2) << "one schedule's count leaves the other's alone";
 }
@@ -110,8 +111,10 @@ TEST_P(RoomRuleTest, StratumIsFullWhenItsEnteredTotalMatchesTheListing) {
         AddHousehold("S211L01", "10001", "1", "0" + std::to_string(ssu++), "3");
     state.TsurvdBySss[1][1] = c.tsurvd;
     state.CasualtyBySss[1][1] = c.casualty;
-    UpdateHhCounts(state, 1);
+    const auto counts = UpdateHhCounts(state, 1, "10001", "1", "01");
+    ASSERT_TRUE(counts);
     EXPECT_EQ(state.SssFull[1][1], c.full ? 1 : 0);
+    EXPECT_EQ(counts->households, c.surveyed + c.casualties);
     EXPECT_EQ(state.HhCountBySch[1], c.surveyed + c.casualties);
 }
 
@@ -122,17 +125,19 @@ INSTANTIATE_TEST_SUITE_P(Cases, RoomRuleTest,
                                            RoomCase{4, 1, 5, 0, true},   // the totals compare, not each part
                                            RoomCase{0, 0, 0, 0, true}));
 
-TEST_F(HouseholdCountsTest, HouseholdInTheBoxesIsFoundByStratumAndNumber) {
+TEST_F(HouseholdCountsTest, HouseholdAskedAboutIsFoundByStratumAndNumber) {
     AddHousehold("S211L01", "10001", "2", "05", "1");
+    AddHousehold("S211L01", "10002", "2", "06", "1");
     for (const auto& [sss, shhno, exists] : std::initializer_list<std::tuple<const char*, const char*, int>>{
              {"2", "05", 1}, {"1", "05", 0}, {"2", "5", 0}, {"2", "06", 0}, {"2", "05' or '1'='1", 0}}) {
         SCOPED_TRACE(std::string(sss) + "/" + shhno);
-        screen.sss = sss;
-        screen.shhno = shhno;
-        UpdateHhCounts(state, 1);
+        const auto counts = UpdateHhCounts(state, 1, "10001", sss, shhno);
+        ASSERT_TRUE(counts);
+        EXPECT_EQ(counts->householdEntered, exists == 1);
         EXPECT_EQ(state.HhExists, exists);
+        EXPECT_EQ(counts->households, 1) << "the FSU's own households";
     }
-    EXPECT_EQ(screen.hhCount[1], " 1");
+    EXPECT_TRUE(screen.hhCount.empty()) << "the control screen shows the count itself";
 }
 
 TEST_F(HouseholdCountsTest, NoHouseholdScheduleMeansNoCountAndNoStatement) {
@@ -141,8 +146,8 @@ TEST_F(HouseholdCountsTest, NoHouseholdScheduleMeansNoCountAndNoStatement) {
     Exec("drop table S051L01");
     state.HhExists = 1;
     for (int schType : {0, 9, 99}) {
-        EXPECT_NO_THROW(UpdateHhCounts(state, schType));
-        EXPECT_NO_THROW(CountSurveyedBySss(state, schType));
+        EXPECT_NO_THROW(EXPECT_FALSE(UpdateHhCounts(state, schType, "10001", "1", "01")));
+        EXPECT_NO_THROW(CountSurveyedBySss(state, schType, "10001"));
     }
     EXPECT_EQ(state.HhExists, 1);
     EXPECT_TRUE(screen.hhCount.empty());
@@ -153,12 +158,13 @@ TEST_F(HouseholdCountsTest, ListingSummaryOfAnFsuWithoutBlock1ShowsNothing) {
     Exec("delete from S000L01");
     state.FsuSro = "9999";
     state.HasS000L01 = 1;
-    LoadListingSummary(state, "10001");
-    EXPECT_EQ(screen.entered, "");
-    EXPECT_EQ(screen.cnt211, "");
-    EXPECT_EQ(screen.cnt051, "");
+    const ListingSummary summary = LoadListingSummary(state, "10001");
+    EXPECT_EQ(summary.entered, "");
+    EXPECT_EQ(summary.cnt211, "");
+    EXPECT_EQ(summary.cnt051, "");
     EXPECT_EQ(state.FsuSro, "");
     EXPECT_EQ(state.HasS000L01, 0);
+    EXPECT_EQ(screen.entered, "-") << "the control screen shows the summary itself";
 }
 
 TEST_F(HouseholdCountsTest, ListingSummaryTakesBlock6FiguresOfStrataOneToFive) {

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QTest>
 
+#include "core/DatabaseFiles.h"
 #include "core/Startup.h"
 #include "tests/support/ScriptedMessages.h"
 #include "tests/support/TempDrive.h"
@@ -208,6 +209,28 @@ INSTANTIATE_TEST_SUITE_P(
                       // No file is made for the household schedules; the number stays.
                       RefusedNumber{kSch211, "10001", false, {kNoDataFile}, "10001"},
                       RefusedNumber{kSch051, "20001", false, {kNoDataFile}, "20001"}));
+
+TEST_F(PacketTest, DamagedTemplateRegistersNothingUntilItIsMended) {
+    db::Connection::Open(drive.BlankPath())->Execute("drop table S051L03");
+    Choose(kSch00);
+    Register("10001");
+    const std::string folder = DataFolder().string();
+    EXPECT_EQ(messages.Texts(),
+              (Texts{"New File 78110001.mdb being created in " + folder,
+                     "The FSU could not be registered.\n\nThe blank template " + drive.BlankPath().string() +
+                         " cannot be used: it has no table S051L03"}));
+    EXPECT_EQ(FilesInDataFolder(), 0u);
+    EXPECT_FALSE(state.FsuOpen);
+    EXPECT_EQ(Focus(), screen->Text1);
+
+    stdfs::remove(drive.BlankPath());
+    files::MakeBlankTemplate(drive.BlankPath(), test::DemoDir());
+    messages.shown.clear();
+    Register("10001");
+    EXPECT_EQ(messages.Texts(), Texts{"New File 78110001.mdb being created in " + folder});
+    EXPECT_TRUE(state.FsuOpen);
+    EXPECT_EQ(screen->Lbfsunoreg->text(), "SAMPLE FSU NO: 10001 REGISTERED");
+}
 
 TEST_F(PacketTest, DataFileWithoutTheFsusSampleListRowIsRefused) {
     MakeFsuFile("10001");

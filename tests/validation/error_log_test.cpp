@@ -167,15 +167,42 @@ TEST_F(ErrorLogTest, RunInterruptedHalfWayPutsBackTheHouseholdAndFlags) {
     EXPECT_TRUE(f.s.ValIsCritical);
 }
 
-TEST_F(ErrorLogTest, RowsWrittenBeforeAFailureStay) {
-    try {
-        ValidationRun run(f.s, ValidationRun::Kind::Households);
-        LogValError(f.s, " 3", "1", "1", "first", "");
-        throw std::runtime_error("check failed");
-    } catch (const std::runtime_error&) {
+// The FSU's error rows as another program reading the file finds them: what was committed.
+Lines CommittedMessages(FsuFile& f) {
+    const auto rs = db::Connection::Open(f.s.FsuConn->Path())
+                        ->Query("select msg1 from val_error where fsuno = ? order by rowid", {f.s.CurFsuNo});
+    Lines msgs;
+    for (long r = 0; r < rs.RecordCount(); ++r) msgs.push_back(rs.Row(r)[0].Text());
+    return msgs;
+}
+
+TEST_F(ErrorLogTest, RunThatEndsCommitsAndOneThatFailsPartWayLeavesThePreviousList) {
+    for (const auto kind :
+         {ValidationRun::Kind::Listing, ValidationRun::Kind::Households, ValidationRun::Kind::AsIs}) {
+        SCOPED_TRACE(static_cast<int>(kind));
+        f.s.FsuConn->Execute("drop trigger if exists halfway");
+        {
+            ValidationRun run(f.s, kind);
+            for (const char* msg : {"earlier 1", "earlier 2"}) LogValError(f.s, " 3", "1", "1", msg, "");
+        }
+        EXPECT_EQ(CommittedMessages(f), (Lines{"earlier 1", "earlier 2"}));
+
+        // The file refuses the third row of the next run.
+        f.s.FsuConn->Execute(
+            "create trigger halfway before insert on val_error when (select count(*) from val_error) >= 2 "
+            "begin select raise(abort, 'disk full'); end");
+        try {
+            ValidationRun run(f.s, kind);
+            for (const char* msg : {"later 1", "later 2", "later 3", "later 4"})
+                LogValError(f.s, " 3", "1", "1", msg, "");
+            ADD_FAILURE() << "the refused row must end the run";
+        } catch (const db::DbError& e) {
+            EXPECT_NE(std::string(e.what()).find("disk full"), std::string::npos) << e.what();
+        }
+        EXPECT_FALSE(f.s.FsuConn->InTransaction());
+        EXPECT_EQ(CommittedMessages(f), (Lines{"earlier 1", "earlier 2"}));
+        EXPECT_EQ(f.ErrorLines().size(), 2u) << "nor does the program's own connection see the later rows";
     }
-    ASSERT_EQ(f.ErrorRows().size(), 1u);
-    EXPECT_EQ(f.ErrorRows()[0].sss, "2");
 }
 
 TEST_F(ErrorLogTest, RunThatCannotClearTheLogLeavesTheFlagsAlone) {

@@ -182,6 +182,17 @@ TEST_F(VformTest, ListingRunReplacesEveryEarlierRowAndListsByBlockItemAndColumn)
     EXPECT_FALSE(state.ValRunSch0);
 }
 
+TEST_F(VformTest, ListingRunShowsTheListingSummaryOnTheControlScreen) {
+    EXPECT_EQ(screen->Lb211->text(), "");
+    Exec("10001", "update S000L01 set CNT211 = 4, CNT051 = 2");
+    vform* v = Open();
+    ASSERT_NE(v, nullptr);
+    Click(v->CmdVal000);
+    EXPECT_EQ(screen->Label27->text(), "YES");
+    EXPECT_EQ(screen->Lb211->text(), "4");
+    EXPECT_EQ(screen->Lb051->text(), "2");
+}
+
 class VformHouseholdRunTest : public VformTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(VformHouseholdRunTest, ChecksEveryHouseholdInOrderAndListsThemBySssAndSsu) {
@@ -320,6 +331,36 @@ INSTANTIATE_TEST_SUITE_P(Cases, VformFailingRunTest,
                          [](const auto& info) {
                              return "Sch" + std::to_string(info.param.button) + "_" + info.param.dropped;
                          });
+
+class VformHalfWayRunTest : public VformTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(VformHalfWayRunTest, LeavesThePreviousListAsItWas) {
+    const int button = GetParam();
+    for (const char* ssu : {"01", "02"}) {
+        AddHousehold("S211L01", "1", ssu);
+        AddHousehold("S051L01", "1", ssu);
+    }
+    for (const char* msg : {"earlier 1", "earlier 2"})
+        Exec("10001", "insert into val_error (fsuno, srlno, blk, msg1) values ('10001', 1, 'B 9', ?)", {msg});
+    // The file refuses the third row of a run.
+    Exec("10001",
+         "create trigger halfway before insert on val_error when (select count(*) from val_error) >= 2 "
+         "begin select raise(abort, 'disk full'); end");
+    vform* v = Open();
+    ASSERT_NE(v, nullptr);
+    Click(button == 0 ? v->CmdVal000 : button == 1 ? v->CmdVal211 : v->CmdVal051);
+
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].kind, "ok");
+    EXPECT_TRUE(messages.shown[0].text.starts_with("The validation could not be completed."));
+    EXPECT_NE(messages.shown[0].text.find("disk full"), std::string::npos) << messages.shown[0].text;
+    EXPECT_EQ(Count("fsuno = '10001'"), 2);
+    EXPECT_EQ(Count("msg1 like 'earlier _'"), 2);
+    EXPECT_FALSE(state.FsuConn->InTransaction());
+}
+
+INSTANTIATE_TEST_SUITE_P(Runs, VformHalfWayRunTest, ::testing::Values(0, 1, 2),
+                         [](const auto& info) { return "Sch" + std::to_string(info.param); });
 
 }  // namespace
 }  // namespace r78

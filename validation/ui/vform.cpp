@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "core/Text.h"
+#include "validation/ErrorLog.h"
 #include "validation/HouseholdRun.h"
 #include "validation/ValidationRun.h"
 #include "validation/checks_000.h"
@@ -102,8 +103,10 @@ void vform::CmdVal000_Click() {
         // The label names the run before anything of it can fail.
         Lbsch->setText("0.0");
         ValidationRun run(s_, ValidationRun::Kind::Listing);
-        ValSch000(s_);
-        ListErrors("0.0", kListingErrorsSql, "List of Error Messages detected by Data Validation Checks Sch 0.0");
+        const ListingSummary summary = ValSch000(s_);
+        if (s_.Packet) s_.Packet->ShowListingSummary(summary.entered, summary.cnt211, summary.cnt051);
+        ListErrors("0.0", kBlockErrorsSql,
+                   "List of Error Messages detected by Data Validation Checks Sch 0.0");
     } catch (const std::exception& e) {
         Report(e);
     }

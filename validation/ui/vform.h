@@ -40,10 +40,4 @@ private:
     SharedState& s_;
 };
 
-// The statements that list a run's errors.
-inline constexpr const char* kListingErrorsSql =
-    "Select blk,item,col,msg1,msg2,msgtype from val_error where fsuno= ? order by blk,item,col";
-inline constexpr const char* kHouseholdErrorsSql =
-    "Select sss,ssu,blk,item,col,msg1,msg2,msgtype from val_error where fsuno = ? order by sss,ssu,blk,item,col";
-
 }  // namespace r78
