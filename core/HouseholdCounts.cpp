@@ -1,5 +1,6 @@
 #include "core/HouseholdCounts.h"
 
+#include "core/DataLayout.h"
 #include "core/Values.h"
 #include "core/WorkQueries.h"
 
@@ -22,7 +23,7 @@ void FillBySss(SharedState& s, std::array<int, 7>& bySss, const char* countField
 
 void CountSurveyedBySss(SharedState& s, int t, const std::string& fsuNo) {
     if (!IsHouseholdSchedule(t)) return;
-    const std::string table = t == 1 ? "S211L01" : "S051L01";
+    const std::string table = layout::IdentificationTable(t).name;
     s.WorkRs = s.FsuConn->Query("select SSS,count(*) as asurvd from " + table +
                                     " where fsuno = ? and (svc= '1' or svc = '2' ) group by sss",
                                 {fsuNo});
@@ -38,7 +39,7 @@ std::optional<HouseholdCounts> UpdateHhCounts(SharedState& s, int t, const std::
                                               const std::string& sssText, const std::string& ssuText) {
     if (!IsHouseholdSchedule(t) || !s.FsuConn) return std::nullopt;
     CountSurveyedBySss(s, t, fsuNo);
-    const std::string table = t == 1 ? "S211L01" : "S051L01";
+    const std::string table = layout::IdentificationTable(t).name;
     const std::string block6 = t == 1 ? "S000L02" : "S000L03";
 
     HouseholdCounts counts;
