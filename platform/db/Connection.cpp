@@ -12,12 +12,43 @@ namespace {
 // same file to wait for each other's short writes instead of failing.
 constexpr int kBusyTimeoutMs = 10000;
 
+// True when the text holds nothing that SQLite would run: blanks, semicolons and comments.
+bool NothingToRun(std::string_view text) {
+    size_t i = 0;
+    while (i < text.size()) {
+        const char c = text[i];
+        if (c == ';' || c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v') {
+            ++i;
+        } else if (text.substr(i, 2) == "--") {
+            i = text.find('\n', i);
+        } else if (text.substr(i, 2) == "/*") {
+            // A comment left open runs to the end of the text, as SQLite reads it.
+            i = text.find("*/", i + 2);
+            if (i != std::string_view::npos) i += 2;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
 class Statement {
 public:
     Statement(sqlite3* db, std::string_view sql, const Connection& conn) : db_(db) {
         const char* tail = nullptr;
         if (sqlite3_prepare_v2(db, sql.data(), static_cast<int>(sql.size()), &stmt_, &tail) != SQLITE_OK)
             throw DbError(Message(conn, sql));
+        // Whatever follows the first statement would be dropped without a word: a
+        // second statement is refused rather than half the text run.
+        const std::string_view rest = tail ? sql.substr(static_cast<size_t>(tail - sql.data())) : "";
+        const char* refusal = !stmt_                ? "The text holds no statement"
+                              : !NothingToRun(rest) ? "Only one statement can be run at a time, and this text holds more"
+                                                    : nullptr;
+        if (refusal) {
+            sqlite3_finalize(stmt_);
+            throw DbError(std::string(refusal) + " (" + conn.Path().string() + "; statement: " + std::string(sql) +
+                          ")");
+        }
     }
     ~Statement() { sqlite3_finalize(stmt_); }
     Statement(const Statement&) = delete;

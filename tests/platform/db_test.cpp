@@ -207,6 +207,52 @@ TEST_F(DbTest, ParameterCountMustMatchTheMarks) {
     EXPECT_EQ(Count(*conn), 0);
 }
 
+struct TextCase {
+    std::string text;
+    bool runs;  // one statement, with nothing after it that SQLite would run
+};
+void PrintTo(const TextCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+
+class StatementTexts : public DbTest, public ::testing::WithParamInterface<TextCase> {};
+
+// A second statement in one text is refused whole, never half run: the first
+// statement leaves no row behind, for Execute and Query alike.
+TEST_P(StatementTexts, OneStatementRunsAndMoreAreRefusedBeforeAnyRuns) {
+    auto conn = Open();
+    const std::string insert = "insert into t values ('1', 'x')" + GetParam().text;
+    const std::string select = "select count(*) from t" + GetParam().text;
+    if (GetParam().runs) {
+        EXPECT_EQ(conn->Execute(insert), 1);
+        EXPECT_EQ(conn->Query(select).Field(0).Text(), "1");
+    } else {
+        EXPECT_THROW(conn->Execute(insert), DbError);
+        EXPECT_EQ(Count(*conn), 0);
+        try {
+            conn->Query(select);
+            ADD_FAILURE() << "a query with a second statement ran";
+        } catch (const DbError& e) {
+            EXPECT_NE(std::string(e.what()).find("one statement"), std::string::npos) << e.what();
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tails, StatementTexts,
+    ::testing::Values(TextCase{"", true}, TextCase{";", true}, TextCase{" ;\n\t; ", true},
+                      TextCase{"; -- the row of a test", true}, TextCase{"/* note */;", true},
+                      TextCase{"; /* left open", true}, TextCase{"; -- a\n /* b */ ;\n", true},
+                      TextCase{"; delete from t", false}, TextCase{";delete from t;", false},
+                      TextCase{"; -- note\n delete from t", false}, TextCase{"; /* c */ x", false},
+                      TextCase{"; insert into t values ('2', 'y')", false}));
+
+TEST_F(DbTest, TextWithoutAStatementIsRefused) {
+    auto conn = Open();
+    for (const char* text : {"", " ; ", "-- nothing"}) {
+        EXPECT_THROW(conn->Execute(text), DbError) << text;
+        EXPECT_THROW(conn->Query(text), DbError) << text;
+    }
+}
+
 // --- Transactions -----------------------------------------------------------------
 
 TEST_F(DbTest, TransactionRollsBackAfterAFailedStatement) {
