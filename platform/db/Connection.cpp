@@ -9,8 +9,25 @@ namespace r78::db {
 namespace {
 
 // Long enough for the loader's own connection and a grid's connection to the
-// same file to wait for each other's short writes instead of failing.
-constexpr int kBusyTimeoutMs = 10000;
+// same file to wait for each other's short writes, short enough that a file held
+// by another program is reported before the operator thinks the screen hung.
+constexpr int kBusyTimeoutMs = 2000;
+
+// The last failure on db was a lock that another connection held past the timeout.
+bool FileInUse(sqlite3* db) {
+    const int rc = sqlite3_extended_errcode(db) & 0xff;
+    return rc == SQLITE_BUSY || rc == SQLITE_LOCKED;
+}
+
+// SQLite's text of the last failure on db. When another program holds the file,
+// the operator is told so first, in plain words, and what became of the action.
+std::string FailureText(sqlite3* db, const std::filesystem::path& file, std::string_view sql, bool reading) {
+    if (FileInUse(db))
+        return "The file " + file.string() + " is in use by another program" +
+               (reading ? " and could not be read." : ", so nothing was saved.") +
+               " Close the other program and try again. (" + sqlite3_errmsg(db) + ")";
+    return std::string(sqlite3_errmsg(db)) + " (" + file.string() + "; statement: " + std::string(sql) + ")";
+}
 
 // True when the text holds nothing that SQLite would run: blanks, semicolons and comments.
 bool NothingToRun(std::string_view text) {
@@ -34,7 +51,9 @@ bool NothingToRun(std::string_view text) {
 
 class Statement {
 public:
-    Statement(sqlite3* db, std::string_view sql, const Connection& conn) : db_(db) {
+    // reading: a query outside a transaction, which saves nothing when it fails.
+    Statement(sqlite3* db, std::string_view sql, const Connection& conn, bool reading = false)
+        : db_(db), reading_(reading) {
         const char* tail = nullptr;
         if (sqlite3_prepare_v2(db, sql.data(), static_cast<int>(sql.size()), &stmt_, &tail) != SQLITE_OK)
             throw DbError(Message(conn, sql));
@@ -77,12 +96,12 @@ public:
     sqlite3_stmt* get() const { return stmt_; }
 
     std::string Message(const Connection& conn, std::string_view sql) const {
-        return std::string(sqlite3_errmsg(db_)) + " (" + conn.Path().string() + "; statement: " +
-               std::string(sql) + ")";
+        return FailureText(db_, conn.Path(), sql, reading_);
     }
 
 private:
     sqlite3* db_;
+    bool reading_;
     sqlite3_stmt* stmt_ = nullptr;
 };
 
@@ -137,7 +156,8 @@ std::unique_ptr<Connection> Connection::Open(const std::filesystem::path& file, 
     // first statement an operator's action runs.
     try {
         conn->Query("select count(*) from sqlite_master");
-    } catch (const DbError& e) {
+    } catch (const DbError&) {
+        if (FileInUse(db)) throw;
         throw DbError("Cannot open database '" + file.string() + "': " + sqlite3_errmsg(db));
     }
     return conn;
@@ -175,7 +195,7 @@ long long Connection::Execute(std::string_view sql, const Params& params) {
 
 Recordset Connection::Query(std::string_view sql, const Params& params) {
     if (!db_) Fail("Operation is not allowed when the object is closed");
-    Statement st(db_, sql, *this);
+    Statement st(db_, sql, *this, !InTransaction());
     st.Bind(params, *this, sql);
     int n = sqlite3_column_count(st.get());
     std::vector<std::string> names;

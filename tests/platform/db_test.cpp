@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <future>
 #include <memory>
 #include <ostream>
@@ -431,6 +432,56 @@ TEST_F(DbTest, WriterWithoutATransactionAlsoWaits) {
     EXPECT_EQ(error, "");
     EXPECT_EQ(Count(*second), 2);
 }
+
+// Another program holding the FSU file: the lock it takes, what this program
+// tries meanwhile, and the words that tell the operator what became of it.
+struct InUseCase {
+    std::string name;
+    const char* lock;
+    std::function<void(Connection&, const fs::path&)> action;
+    const char* told;
+};
+void PrintTo(const InUseCase& c, std::ostream* os) { *os << c.name; }
+
+class FileInUse : public DbTest, public ::testing::WithParamInterface<InUseCase> {};
+
+TEST_P(FileInUse, IsToldInPlainWordsAndTheSameActionWorksOnceTheFileIsFree) {
+    auto conn = Open();
+    auto other = Open();
+    other->Execute(std::string("BEGIN ") + GetParam().lock);
+    try {
+        GetParam().action(*conn, file_);
+        ADD_FAILURE() << "the action ran while another program held the file";
+    } catch (const DbError& e) {
+        const std::string text = e.what();
+        EXPECT_EQ(text.find("The file " + file_.string() + " is in use by another program"), 0u) << text;
+        EXPECT_NE(text.find(GetParam().told), std::string::npos) << text;
+    }
+    EXPECT_FALSE(conn->InTransaction());
+    other->RollbackTrans();
+    EXPECT_EQ(Count(*conn), 0);
+    GetParam().action(*conn, file_);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Locks, FileInUse,
+    ::testing::Values(
+        InUseCase{"GuardedSave", "IMMEDIATE",
+                  [](Connection& c, const fs::path&) {
+                      Transaction tx(c);
+                      c.Execute("insert into t values ('1', 'x')");
+                      c.Execute("delete from t");
+                      tx.Commit();
+                  },
+                  "so nothing was saved"},
+        InUseCase{"SingleStatement", "EXCLUSIVE",
+                  [](Connection& c, const fs::path&) { c.Execute("delete from t where a = ?", {"1"}); },
+                  "so nothing was saved"},
+        InUseCase{"Read", "EXCLUSIVE", [](Connection& c, const fs::path&) { c.Query("select * from t"); },
+                  "could not be read"},
+        InUseCase{"Open", "EXCLUSIVE", [](Connection&, const fs::path& file) { Connection::Open(file); },
+                  "could not be read"}),
+    [](const auto& info) { return info.param.name; });
 
 // --- Recordset --------------------------------------------------------------------
 
