@@ -254,6 +254,40 @@ TEST_F(DbTest, TextWithoutAStatementIsRefused) {
     }
 }
 
+// The connection keeps its prepared statements for the next use of the same text:
+// a use leaves no value bound for the next, no lock held between uses, and a
+// failed use spoils nothing; a text follows the table it names when it changes.
+TEST_F(DbTest, ARepeatedTextBehavesAsIfPreparedAfresh) {
+    auto conn = Open();
+    const std::string insert = "insert into t values (?, ?)";
+    conn->Execute(insert, {"1", "one"});
+    conn->Execute(insert, {"2", Param::Null()});
+    auto rs = conn->Query("select b from t where a = ?", {"2"});
+    EXPECT_TRUE(rs.Field(0).IsNull()) << "the second use must not see the first one's value";
+
+    conn->Execute("create trigger refuse before insert on t when new.a = 'x' begin select raise(abort, 'no x'); end");
+    EXPECT_THROW(conn->Execute(insert, {"x", "y"}), DbError);
+    conn->Execute(insert, {"3", "three"});
+    EXPECT_EQ(conn->Query("select b from t where a = ?", {"3"}).Field(0).Text(), "three");
+
+    // A query read to its end holds no lock: another connection may write at once.
+    auto other = Open();
+    conn->Query("select * from t");
+    Transaction tx(*other);
+    other->Execute("drop table t");
+    other->Execute("create table t (a text, b text, c text)");
+    tx.Commit();
+    EXPECT_EQ(conn->Query("select * from t").FieldCount(), 3);
+    EXPECT_THROW(conn->Execute(insert, {"1", "2"}), DbError) << "three columns, two values";
+
+    // More texts than the cache keeps, then the first again.
+    for (int i = 0; i < 100; ++i) conn->Query("select " + std::to_string(i) + " from t");
+    EXPECT_EQ(conn->Execute("insert into t values (?, ?, ?)", {"4", "b", "c"}), 1);
+    EXPECT_EQ(Count(*conn), 1);
+    conn->Close();
+    EXPECT_THROW(conn->Query("select * from t"), DbError);
+}
+
 // --- Transactions -----------------------------------------------------------------
 
 TEST_F(DbTest, TransactionRollsBackAfterAFailedStatement) {
