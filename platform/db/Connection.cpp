@@ -227,9 +227,11 @@ long long Connection::Execute(std::string_view sql, const Params& params) {
 }
 
 Recordset Connection::Query(std::string_view sql, const Params& params) {
-    // A query outside a transaction saves nothing when it fails.
-    const bool reading = !InTransaction();
-    StatementUse st(Prepared(sql, reading), params);
+    // A query outside a transaction saves nothing when it fails, unless it writes
+    // (an insert that returns the new row's id).
+    sqlite3_stmt* stmt = Prepared(sql, !InTransaction());
+    const bool reading = !InTransaction() && sqlite3_stmt_readonly(stmt);
+    StatementUse st(stmt, params);
     // The first step prepares the statement again when another connection has
     // changed the tables since, so the columns are known only after it.
     int rc = sqlite3_step(st.get());

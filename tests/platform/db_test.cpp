@@ -511,6 +511,12 @@ INSTANTIATE_TEST_SUITE_P(
         InUseCase{"SingleStatement", "EXCLUSIVE",
                   [](Connection& c, const fs::path&) { c.Execute("delete from t where a = ?", {"1"}); },
                   "so nothing was saved"},
+        InUseCase{"InsertReturningItsRow", "IMMEDIATE",
+                  [](Connection& c, const fs::path&) {
+                      c.Query("insert into t values ('1', 'x') returning rowid");
+                      c.Execute("delete from t");
+                  },
+                  "so nothing was saved"},
         InUseCase{"Read", "EXCLUSIVE", [](Connection& c, const fs::path&) { c.Query("select * from t"); },
                   "could not be read"},
         InUseCase{"Open", "EXCLUSIVE", [](Connection&, const fs::path& file) { Connection::Open(file); },
