@@ -196,14 +196,12 @@ std::string Two(int n) {
 }
 
 void InsertCells(db::Connection& conn, const std::string& table, const Cells& cells) {
-    std::string cols, marks;
-    db::Params params;
+    files::Rows row{{}, {{}}};
     for (const auto& [name, value] : cells) {
-        cols += (cols.empty() ? "" : ",") + name;
-        marks += marks.empty() ? "?" : ",?";
-        params.emplace_back(value);
+        row.columns.push_back(name);
+        row.values[0].emplace_back(value);
     }
-    conn.Execute("insert into " + table + " (" + cols + ") values (" + marks + ")", params);
+    files::InsertRows(conn, table, row);
 }
 
 // A plausible value of a column's width: digits, with the survey's codes where they matter.
