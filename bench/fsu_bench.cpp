@@ -56,10 +56,13 @@ public:
     Date Today() const override { return {2020, 3, 15}; }
 };
 
-double Since(SteadyClock::time_point t0) { return std::chrono::duration<double>(SteadyClock::now() - t0).count(); }
+double Since(SteadyClock::time_point t0) {
+    return std::chrono::duration<double>(SteadyClock::now() - t0).count();
+}
 
 // The best of a few repeats of f; prepare runs before each repeat, untimed.
-double Best(const std::function<void()>& f, int repeats = 5, const std::function<void()>& prepare = [] {}) {
+double Best(
+    const std::function<void()>& f, int repeats = 5, const std::function<void()>& prepare = [] {}) {
     double best = 1e100;
     for (int i = 0; i < repeats; ++i) {
         prepare();
@@ -118,16 +121,16 @@ double ReadRowsFloor(const fsys::path& file, const std::vector<int>& tables) {
                 for (int i = 0; i < n; ++i) {
                     // Each value in its stored kind: a number needs no text made of it.
                     switch (sqlite3_column_type(st, i)) {
-                    case SQLITE_INTEGER:
-                        bytes += sqlite3_column_int64(st, i);
-                        break;
-                    case SQLITE_FLOAT:
-                        bytes += static_cast<long long>(sqlite3_column_double(st, i));
-                        break;
-                    case SQLITE_NULL:
-                        break;
-                    default:
-                        bytes += *sqlite3_column_text(st, i) + sqlite3_column_bytes(st, i);
+                        case SQLITE_INTEGER:
+                            bytes += sqlite3_column_int64(st, i);
+                            break;
+                        case SQLITE_FLOAT:
+                            bytes += static_cast<long long>(sqlite3_column_double(st, i));
+                            break;
+                        case SQLITE_NULL:
+                            break;
+                        default:
+                            bytes += *sqlite3_column_text(st, i) + sqlite3_column_bytes(st, i);
                     }
                 }
             sqlite3_finalize(st);
@@ -146,8 +149,8 @@ double WriteErrorRowsFloor(const fsys::path& file, long rows, bool householdKey)
                      : "insert into val_error (fsuno,srlno,blk,item,col,msg1,msg2,msgtype,schno) "
                        "values (?,?,?,?,?,?,?,?,?)";
     sqlite3_stmt* st = db.Prepare(sql);
-    const std::vector<std::string> texts = {"B 5.1", "01-02", "3", "Srl no. not matching with bl. 3 ", "Pl. check ",
-                                            "Warn", "1"};
+    const std::vector<std::string> texts = {"B 5.1",      "01-02", "3", "Srl no. not matching with bl. 3 ",
+                                            "Pl. check ", "Warn",  "1"};
     const double best = Best(
         [&] {
             db.Exec("BEGIN IMMEDIATE");
@@ -214,8 +217,8 @@ std::string ValueFor(const layout::Column& c, int serial) {
 }
 
 // A row of every listed column, the named ones as given, the rest plausible digits.
-void InsertFilledRow(db::Connection& conn, const layout::BlockTable& t, const std::map<std::string, std::string>& keys,
-                     int serial) {
+void InsertFilledRow(db::Connection& conn, const layout::BlockTable& t,
+                     const std::map<std::string, std::string>& keys, int serial) {
     Cells cells;
     for (const auto& c : t.listed) {
         auto k = keys.find(c.name);
@@ -231,9 +234,17 @@ void FillListingBlock6(db::Connection& conn, int households) {
             // The total row's figures are kept within their two-digit columns.
             const std::string n = std::to_string(sss == 9 ? 99 : households);
             InsertCells(conn, table,
-                        {{"DPC", "101"}, {"FSUNO", kFsu}, {"SCH", table[5] == '2' ? "211" : "051"},
-                         {"SEGPOP", "500"}, {"SSS", std::to_string(sss)}, {"CAPH", std::to_string(std::stoi(n) * 3)},
-                         {"SELH", n}, {"SURVD", n}, {"SSURVD", "0"}, {"TSURVD", n}, {"Casualty", "0"},
+                        {{"DPC", "101"},
+                         {"FSUNO", kFsu},
+                         {"SCH", table[5] == '2' ? "211" : "051"},
+                         {"SEGPOP", "500"},
+                         {"SSS", std::to_string(sss)},
+                         {"CAPH", std::to_string(std::stoi(n) * 3)},
+                         {"SELH", n},
+                         {"SURVD", n},
+                         {"SSURVD", "0"},
+                         {"TSURVD", n},
+                         {"Casualty", "0"},
                          {"REPLHHD", "0"}});
         }
 }
@@ -255,8 +266,12 @@ void FillWorstFsu(db::Connection& conn) {
             for (const auto& [index, rows] : rowsPerHousehold)
                 for (int r = 1; r <= rows; ++r)
                     InsertFilledRow(conn, layout::BlockTableAt(index),
-                                    {{"DPC", "101"}, {"FSUNO", kFsu}, {"SSS", std::to_string(sss)}, {"SSU", Two(h)},
-                                     {"SLNO", Two(r)}, {"SVC", "1"}},
+                                    {{"DPC", "101"},
+                                     {"FSUNO", kFsu},
+                                     {"SSS", std::to_string(sss)},
+                                     {"SSU", Two(h)},
+                                     {"SLNO", Two(r)},
+                                     {"SVC", "1"}},
                                     r + h);
     tx.Commit();
 }
@@ -264,22 +279,53 @@ void FillWorstFsu(db::Connection& conn) {
 // A household of Schedule 21.1 whose blocks agree: three members, two overnight
 // trips and a same-day and a special trip.
 void Household211(const std::function<void(const char*, Cells)>& put) {
-    put("S211L01", {{"SVC", "1"}, {"INFSLN", "01"}, {"DOS", "150320"}, {"DOD", "200320"}, {"REM1", "1"},
-                    {"REM2", "2"}, {"REM3", "1"}, {"REM4", "2"}});
-    put("S211L03", {{"B4I1", "3"}, {"B4I2", "111"}, {"B4I3", "01111"}, {"B4I4", "1"}, {"B4I5", "1"},
-                    {"B4I6", "9"}, {"B4I8", "1000"}, {"B4I9", "200"}, {"B4I10", "0"}, {"B4I11", "1200"},
-                    {"B4I12", "2400"}, {"B4I13", "1500"}});
-    const std::vector<std::pair<std::string, std::string>> members = {{"01", "45"}, {"02", "40"}, {"03", "12"}};
+    put("S211L01", {{"SVC", "1"},
+                    {"INFSLN", "01"},
+                    {"DOS", "150320"},
+                    {"DOD", "200320"},
+                    {"REM1", "1"},
+                    {"REM2", "2"},
+                    {"REM3", "1"},
+                    {"REM4", "2"}});
+    put("S211L03", {{"B4I1", "3"},
+                    {"B4I2", "111"},
+                    {"B4I3", "01111"},
+                    {"B4I4", "1"},
+                    {"B4I5", "1"},
+                    {"B4I6", "9"},
+                    {"B4I8", "1000"},
+                    {"B4I9", "200"},
+                    {"B4I10", "0"},
+                    {"B4I11", "1200"},
+                    {"B4I12", "2400"},
+                    {"B4I13", "1500"}});
+    const std::vector<std::pair<std::string, std::string>> members = {
+        {"01", "45"}, {"02", "40"}, {"03", "12"}};
     for (const auto& [slno, age] : members)
-        put("S211L02", {{"SLNO", slno}, {"B3C3", "1"}, {"B3C4", "1"}, {"B3C5", age}, {"B3C6", "2"},
-                        {"B3C7", "05"}, {"B3C8", "11"}});
+        put("S211L02", {{"SLNO", slno},
+                        {"B3C3", "1"},
+                        {"B3C4", "1"},
+                        {"B3C5", age},
+                        {"B3C6", "2"},
+                        {"B3C7", "05"},
+                        {"B3C8", "11"}});
     // A member's row of a trip; lead is the leading purpose, one of the block's own codes.
     auto tripMember = [&](const char* table, const std::string& b, const std::string& slno, int member,
                           const std::string& type, const std::string& lead) {
         const auto& [memberSlno, age] = members[member];
-        put(table, {{"SLNO", slno}, {b + "C2", "2"}, {b + "C3", memberSlno}, {b + "C4", age}, {b + "C5", "1"},
-                    {b + "C6", type}, {b + "C7", "01"}, {b + "C9", "1"}, {b + "C11", "3"}, {b + "C12", lead},
-                    {b + "C13", "05"}, {b + "C14", "3"}, {b + "C15", "09"}});
+        put(table, {{"SLNO", slno},
+                    {b + "C2", "2"},
+                    {b + "C3", memberSlno},
+                    {b + "C4", age},
+                    {b + "C5", "1"},
+                    {b + "C6", type},
+                    {b + "C7", "01"},
+                    {b + "C9", "1"},
+                    {b + "C11", "3"},
+                    {b + "C12", lead},
+                    {b + "C13", "05"},
+                    {b + "C14", "3"},
+                    {b + "C15", "09"}});
     };
     tripMember("S211L04", "B51", "01", 0, "1", "2");
     tripMember("S211L04", "B51", "01", 1, "1", "2");
@@ -288,7 +334,8 @@ void Household211(const std::function<void(const char*, Cells)>& put) {
     tripMember("S211L05", "B52", "01", 0, "1", "1");
     put("S211L05", {{"SLNO", "99"}, {"B52C3", "1"}});
     // A trip's expenditure whose totals agree with their parts.
-    auto expenditure = [&](const char* table, const std::string& b, const std::string& slno, const std::string& type) {
+    auto expenditure = [&](const char* table, const std::string& b, const std::string& slno,
+                           const std::string& type) {
         Cells c{{"SLNO", slno}, {b + "I2", type}, {b + "I3", "500"}};
         auto each = [&](std::initializer_list<const char*> items, const char* value) {
             for (const char* i : items) c.emplace_back(b + i, value);
@@ -299,9 +346,10 @@ void Household211(const std::function<void(const char*, Cells)>& put) {
         each({"I701", "I702", "I703", "I704", "I705", "I706", "I707", "I708", "I710", "I711"}, "5");
         each({"I81", "I82", "I83", "I84", "I851", "I852", "I853"}, "10");
         each({"I161", "I162", "I163", "I164", "I165"}, "2");
-        const Cells totals = {{"I40", "600"}, {"I51", "50"},   {"I52", "50"},    {"I50", "100"}, {"I60", "80"},
-                              {"I700", "50"}, {"I850", "30"},  {"I80", "70"},    {"I9", "0"},    {"I10", "900"},
-                              {"I11", "1400"}, {"I12", "1"},   {"I13", "200"},   {"I14", "1"},   {"I15", "300"}};
+        const Cells totals = {{"I40", "600"}, {"I51", "50"},  {"I52", "50"},   {"I50", "100"},
+                              {"I60", "80"},  {"I700", "50"}, {"I850", "30"},  {"I80", "70"},
+                              {"I9", "0"},    {"I10", "900"}, {"I11", "1400"}, {"I12", "1"},
+                              {"I13", "200"}, {"I14", "1"},   {"I15", "300"}};
         for (const auto& [item, value] : totals) c.emplace_back(b + item, value);
         put(table, c);
     };
@@ -310,28 +358,70 @@ void Household211(const std::function<void(const char*, Cells)>& put) {
     expenditure("S211L07", "B62", "01", "1");
     Cells sameDay{{"SLNO", "01"}, {"B7C2", "2"}, {"B7C3", "2"}, {"B7C4", "100"}};
     for (int n = 5; n <= 11; ++n) sameDay.emplace_back("B7C" + std::to_string(n), "10");
-    for (const auto& cell : Cells{{"B7C12", "70"}, {"B7C13", "170"}, {"B7C14", "2"}, {"B7C15", "2"},
-                                  {"B7C16", "2"}, {"B7C17", "2"}, {"B7C22", "2"}})
+    for (const auto& cell : Cells{{"B7C12", "70"},
+                                  {"B7C13", "170"},
+                                  {"B7C14", "2"},
+                                  {"B7C15", "2"},
+                                  {"B7C16", "2"},
+                                  {"B7C17", "2"},
+                                  {"B7C22", "2"}})
         sameDay.push_back(cell);
     put("S211L08", sameDay);
-    put("S211L09", {{"SLNO", "01"}, {"B8C2", "1"}, {"B8C3", "1"}, {"B8C4", "5000"}, {"B8C5", "200"},
-                    {"B8C6", "2"}, {"B8C7", "2"}, {"B8C8", "2"}, {"B8C9", "2"}, {"B8C14", "2"}});
+    put("S211L09", {{"SLNO", "01"},
+                    {"B8C2", "1"},
+                    {"B8C3", "1"},
+                    {"B8C4", "5000"},
+                    {"B8C5", "200"},
+                    {"B8C6", "2"},
+                    {"B8C7", "2"},
+                    {"B8C8", "2"},
+                    {"B8C9", "2"},
+                    {"B8C14", "2"}});
 }
 
 // A household of Schedule 5.1 whose blocks agree: members aged 40 and 10, one
 // air-conditioner and one air-cooler.
 void Household051(const std::function<void(const char*, Cells)>& put) {
-    put("S051L01", {{"INFSLN", "01"}, {"SVC", "1"}, {"DOS", "150320"}, {"DOD", "200320"}, {"REM1", "1"},
-                    {"REM2", "2"}, {"REM3", "1"}, {"REM4", "2"}});
-    put("S051L02", {{"SLNO", "01"}, {"B3C3", "1"}, {"B3C4", "1"}, {"B3C5", "40"}, {"B3C6", "2"}, {"B3C7", "05"},
-                    {"B3C8", "11"}, {"B3C9", "01"}, {"B3C10", "11"}, {"B3C11", "1"}, {"B3C12", "2"}, {"B3C13", "1"},
-                    {"B3C14", "1"}, {"B3C15", "1"}, {"B3C16", "1"}});
-    put("S051L02", {{"SLNO", "02"}, {"B3C3", "1"}, {"B3C4", "1"}, {"B3C5", "10"}, {"B3C6", "2"}, {"B3C7", "05"},
-                    {"B3C8", "11"}, {"B3C9", "01"}, {"B3C10", "11"}, {"B3C11", "1"}, {"B3C12", "2"}, {"B3C13", "1"}});
+    put("S051L01", {{"INFSLN", "01"},
+                    {"SVC", "1"},
+                    {"DOS", "150320"},
+                    {"DOD", "200320"},
+                    {"REM1", "1"},
+                    {"REM2", "2"},
+                    {"REM3", "1"},
+                    {"REM4", "2"}});
+    put("S051L02", {{"SLNO", "01"},
+                    {"B3C3", "1"},
+                    {"B3C4", "1"},
+                    {"B3C5", "40"},
+                    {"B3C6", "2"},
+                    {"B3C7", "05"},
+                    {"B3C8", "11"},
+                    {"B3C9", "01"},
+                    {"B3C10", "11"},
+                    {"B3C11", "1"},
+                    {"B3C12", "2"},
+                    {"B3C13", "1"},
+                    {"B3C14", "1"},
+                    {"B3C15", "1"},
+                    {"B3C16", "1"}});
+    put("S051L02", {{"SLNO", "02"},
+                    {"B3C3", "1"},
+                    {"B3C4", "1"},
+                    {"B3C5", "10"},
+                    {"B3C6", "2"},
+                    {"B3C7", "05"},
+                    {"B3C8", "11"},
+                    {"B3C9", "01"},
+                    {"B3C10", "11"},
+                    {"B3C11", "1"},
+                    {"B3C12", "2"},
+                    {"B3C13", "1"}});
     Cells block4{{"B4I1", "2"},   {"B4I2", "1"},   {"B4I3", "1"},    {"B4I4", "01"},   {"B4I5", "1000"},
                  {"B4I6", "500"}, {"B4I7", "300"}, {"B4I8", "1200"}, {"B4I9", "2400"}, {"B4I10", "2100"},
                  {"B4I16", "01"}, {"B4I18", "01"}, {"B4I20", "01"},  {"B4I26", "01"}};
-    for (int i : {11, 12, 13, 14, 15, 17, 19, 21, 22, 23, 25, 27, 28, 29, 30, 32, 34, 35, 36, 37, 43, 44, 45, 46})
+    for (int i :
+         {11, 12, 13, 14, 15, 17, 19, 21, 22, 23, 25, 27, 28, 29, 30, 32, 34, 35, 36, 37, 43, 44, 45, 46})
         block4.emplace_back("B4I" + std::to_string(i), "1");
     for (int i = 38; i <= 42; ++i) block4.emplace_back("B4I" + std::to_string(i), "2");
     put("S051L03", block4);
@@ -340,16 +430,54 @@ void Household051(const std::function<void(const char*, Cells)>& put) {
     Cells adult{{"SLNO", "01"}, {"B5I2", "40"}, {"B5I3", "1"}};
     for (int i = 8; i <= 16; ++i) adult.emplace_back("B5I" + std::to_string(i), "1");
     put("S051L06", adult);
-    put("S051L06", {{"SLNO", "02"}, {"B5I2", "10"}, {"B5I3", "1"}, {"B5I4", "3"}, {"B5I41", "01"}, {"B5I42", "1"},
-                    {"B5I51", "01"}, {"B5I52", "1"}, {"B5I53", "1"}, {"B5I561", "1"}, {"B5I562", "1"},
-                    {"B5I58", "1"}, {"B5I5101", "1"}});
-    put("S051L07", {{"B6I1", "1"},    {"B6I21", "1"},   {"B6I22", "0"},   {"B6I23", "1"},   {"B6I3", "1"},
-                    {"B6I4", "1"},    {"B6I5", "1"},    {"B6I6", "1"},    {"B6I7", "2015"}, {"B6I8", "100"},
-                    {"B6I9", "50"},   {"B6I10", "100"}, {"B6I11", "200"}, {"B6I12", "0"},   {"B6I13", "0"},
-                    {"B6I14", "300"}, {"B6I15", "1"},   {"B6I16", "1"},   {"B6I17", "1"}});
-    put("S051L08", {{"SLNO", "01"}, {"B7I2", "40"}, {"B7I3", "1"}, {"B7I4", "1"}, {"B7I5", "09"}, {"B7I6", "01"},
-                    {"B7I7", "1"}, {"B7I8", "1"}, {"B7I9", "1"}, {"B7I10", "1"}, {"B7I11", "1"}, {"B7I12", "1"},
-                    {"B7I13", "1"}, {"B7I14", "1"}, {"B7I15", "01"}, {"B7I16", "1"}});
+    put("S051L06", {{"SLNO", "02"},
+                    {"B5I2", "10"},
+                    {"B5I3", "1"},
+                    {"B5I4", "3"},
+                    {"B5I41", "01"},
+                    {"B5I42", "1"},
+                    {"B5I51", "01"},
+                    {"B5I52", "1"},
+                    {"B5I53", "1"},
+                    {"B5I561", "1"},
+                    {"B5I562", "1"},
+                    {"B5I58", "1"},
+                    {"B5I5101", "1"}});
+    put("S051L07", {{"B6I1", "1"},
+                    {"B6I21", "1"},
+                    {"B6I22", "0"},
+                    {"B6I23", "1"},
+                    {"B6I3", "1"},
+                    {"B6I4", "1"},
+                    {"B6I5", "1"},
+                    {"B6I6", "1"},
+                    {"B6I7", "2015"},
+                    {"B6I8", "100"},
+                    {"B6I9", "50"},
+                    {"B6I10", "100"},
+                    {"B6I11", "200"},
+                    {"B6I12", "0"},
+                    {"B6I13", "0"},
+                    {"B6I14", "300"},
+                    {"B6I15", "1"},
+                    {"B6I16", "1"},
+                    {"B6I17", "1"}});
+    put("S051L08", {{"SLNO", "01"},
+                    {"B7I2", "40"},
+                    {"B7I3", "1"},
+                    {"B7I4", "1"},
+                    {"B7I5", "09"},
+                    {"B7I6", "01"},
+                    {"B7I7", "1"},
+                    {"B7I8", "1"},
+                    {"B7I9", "1"},
+                    {"B7I10", "1"},
+                    {"B7I11", "1"},
+                    {"B7I12", "1"},
+                    {"B7I13", "1"},
+                    {"B7I14", "1"},
+                    {"B7I15", "01"},
+                    {"B7I16", "1"}});
     put("S051L09", {{"B8I1", "1"}, {"B8I2", "3"}, {"B8I3", "1"}, {"B8I4", "2"}});
 }
 
@@ -360,13 +488,27 @@ void FillRealisticFsu(db::Connection& conn) {
     db::Transaction tx(conn);
     conn.Execute("delete from samplelist where not (fsuno = ?)", {kFsu});
     InsertCells(conn, "S000L01",
-                {{"DPC", "101"}, {"FSUNO", kFsu}, {"Sector", "1"}, {"STR", "191"}, {"Dist", "01"}, {"APOP1", "500"},
-                 {"D1", "1"}, {"SVC", "1"}, {"DOS", "150320"}, {"DOD", "160320"}, {"REM1", "1"}, {"REM2", "2"},
-                 {"REM3", "1"}, {"REM4", "2"}});
+                {{"DPC", "101"},
+                 {"FSUNO", kFsu},
+                 {"Sector", "1"},
+                 {"STR", "191"},
+                 {"Dist", "01"},
+                 {"APOP1", "500"},
+                 {"D1", "1"},
+                 {"SVC", "1"},
+                 {"DOS", "150320"},
+                 {"DOD", "160320"},
+                 {"REM1", "1"},
+                 {"REM2", "2"},
+                 {"REM3", "1"},
+                 {"REM4", "2"}});
     FillListingBlock6(conn, kHouseholdsPerStratum);
     for (int sss = 1; sss <= kStrata; ++sss)
         for (int h = 1; h <= kHouseholdsPerStratum; ++h) {
-            const Cells key = {{"DPC", "101"}, {"FSUNO", kFsu}, {"SU", "001"}, {"SSS", std::to_string(sss)},
+            const Cells key = {{"DPC", "101"},
+                               {"FSUNO", kFsu},
+                               {"SU", "001"},
+                               {"SSS", std::to_string(sss)},
                                {"SSU", Two(h)}};
             auto put = [&](const char* table, Cells cells) {
                 cells.insert(cells.begin(), key.begin(), key.end());
@@ -383,7 +525,12 @@ void FillRealisticFsu(db::Connection& conn) {
 // The tables each run reads: the listing's, or a detailed schedule's.
 std::vector<int> TablesOf(int schType) {
     std::vector<int> tables;
-    const int first = schType == 0 ? 1 : schType == 1 ? 4 : 13, last = schType == 0 ? 3 : schType == 1 ? 12 : 21;
+    const int first = schType == 0   ? 1
+                      : schType == 1 ? 4
+                                     : 13,
+              last = schType == 0   ? 3
+                     : schType == 1 ? 12
+                                    : 21;
     for (int t = first; t <= last; ++t) tables.push_back(t);
     return tables;
 }
@@ -516,7 +663,8 @@ void BM_Freeze(benchmark::State& state, const FsuCase& fsu) {
         [&] {
             RawDb db(file);
             db.Exec("BEGIN IMMEDIATE");
-            std::vector<std::string> statements = {"Update samplelist set DOLOAD = ? ,loadsts = 'Y' where FSUNO = ?"};
+            std::vector<std::string> statements = {
+                "Update samplelist set DOLOAD = ? ,loadsts = 'Y' where FSUNO = ?"};
             for (const auto& t : layout::BlockTables()) statements.push_back(SnapshotStatement(t));
             for (const auto& sql : statements) {
                 sqlite3_stmt* st = db.Prepare(sql);
@@ -540,8 +688,10 @@ void MeasureReadFloors(FsuCase& fsu) {
             rows += std::stol(conn->Query("select count(*) from " + t.name).Field(0).Text());
     }
     double all = 0;
-    for (int t = 1; t <= layout::kBlockTableCount; ++t) all += fsu.readFloor[t] = ReadRowsFloor(fsu.file, {t});
-    std::printf("%-10s block rows %6ld; floor of reading them all %8.3f ms\n", fsu.name.c_str(), rows, all * 1000);
+    for (int t = 1; t <= layout::kBlockTableCount; ++t)
+        all += fsu.readFloor[t] = ReadRowsFloor(fsu.file, {t});
+    std::printf("%-10s block rows %6ld; floor of reading them all %8.3f ms\n", fsu.name.c_str(), rows,
+                all * 1000);
 }
 
 }  // namespace
@@ -568,7 +718,8 @@ int main(int argc, char** argv) {
 
     fixture.floorFile = fixture.root / "floor.mdb";
     fsys::copy_file(fixture.root / "ent" / "r78_blank.mdb", fixture.floorFile);
-    fixture.fsus = {{"Worst", fixture.root / "worst.mdb", {}}, {"Realistic", fixture.root / "realistic.mdb", {}}};
+    fixture.fsus = {{"Worst", fixture.root / "worst.mdb", {}},
+                    {"Realistic", fixture.root / "realistic.mdb", {}}};
     for (auto& fsu : fixture.fsus) {
         fsys::copy_file(fixture.root / "ent" / "r78_blank.mdb", fsu.file);
         auto conn = db::Connection::Open(fsu.file);
@@ -576,7 +727,9 @@ int main(int argc, char** argv) {
     }
     for (auto& fsu : fixture.fsus) MeasureReadFloors(fsu);
 
-    benchmark::RegisterBenchmark("Registration", BM_Registration)->Unit(benchmark::kMillisecond)->Iterations(20);
+    benchmark::RegisterBenchmark("Registration", BM_Registration)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(20);
     for (int t = 1; t <= layout::kBlockTableCount; ++t)
         benchmark::RegisterBenchmark("LoadTableData", BM_LoadTableData)->Arg(t)->Unit(benchmark::kMillisecond);
     for (const auto& fsu : fixture.fsus) {

@@ -179,10 +179,12 @@ void ValHH051(SharedState& s) {
             s, BlockText(s), "1", "", "B4I46 not= block-4.2 total aircooler ",
             "B4I46= " + NumText(airCoolers) + " blk-4.2 total aircooler= " + NumText(airCoolersListed));
 
-    const int block5Rows = RunOptionalBlock(s, 5, T_BLOCK5, surveyCode, [&](int rows) { ValBlk051_5(s, rows); });
+    const int block5Rows =
+        RunOptionalBlock(s, 5, T_BLOCK5, surveyCode, [&](int rows) { ValBlk051_5(s, rows); });
     CrossCheckMembers(s, block5Rows, members, surveyed);
     RunOptionalBlock(s, 6, T_BLOCK6, surveyCode, [&](int) { ValBlk051_6(s); });
-    const int block7Rows = RunOptionalBlock(s, 7, T_BLOCK7, surveyCode, [&](int rows) { ValBlk051_7(s, rows); });
+    const int block7Rows =
+        RunOptionalBlock(s, 7, T_BLOCK7, surveyCode, [&](int rows) { ValBlk051_7(s, rows); });
     CrossCheckMembers(s, block7Rows, members, surveyed);
     RunOptionalBlock(s, 8, T_BLOCK8, surveyCode, [&](int) { ValBlk051_8(s); });
     s.ValIsCritical = true;

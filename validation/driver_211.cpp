@@ -58,7 +58,8 @@ void MissingRule(SharedState& s, const Household& hh) {
 // Loads a block, and when it has rows runs its check and the presence rule. The
 // rows stay in the record table for the comparisons that follow the check;
 // returns their number.
-int CheckBlock(SharedState& s, const Household& hh, double blockNo, int table, void (*check)(SharedState&, int)) {
+int CheckBlock(SharedState& s, const Household& hh, double blockNo, int table,
+               void (*check)(SharedState&, int)) {
     s.ValIsCritical = true;
     s.ValBlockNo = blockNo;
     const int rows = LoadTableData(s, table);

@@ -156,12 +156,14 @@ sqlite3_stmt* Connection::Prepared(std::string_view sql, bool reading) {
     // Whatever follows the first statement would be dropped without a word: a
     // second statement is refused rather than half the text run.
     const std::string_view rest = tail ? sql.substr(static_cast<size_t>(tail - sql.data())) : "";
-    const char* refusal = !stmt                 ? "The text holds no statement"
-                          : !NothingToRun(rest) ? "Only one statement can be run at a time, and this text holds more"
-                                                : nullptr;
+    const char* refusal = !stmt ? "The text holds no statement"
+                          : !NothingToRun(rest)
+                              ? "Only one statement can be run at a time, and this text holds more"
+                              : nullptr;
     if (refusal) {
         sqlite3_finalize(stmt);
-        throw DbError(std::string(refusal) + " (" + path_.string() + "; statement: " + std::string(sql) + ")");
+        throw DbError(std::string(refusal) + " (" + path_.string() + "; statement: " + std::string(sql) +
+                      ")");
     }
     if (cache.size() >= kCachedStatements) statements_->Clear();
     cache.emplace(std::string(sql), stmt);

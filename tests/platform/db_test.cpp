@@ -265,7 +265,8 @@ TEST_F(DbTest, ARepeatedTextBehavesAsIfPreparedAfresh) {
     auto rs = conn->Query("select b from t where a = ?", {"2"});
     EXPECT_TRUE(rs.Field(0).IsNull()) << "the second use must not see the first one's value";
 
-    conn->Execute("create trigger refuse before insert on t when new.a = 'x' begin select raise(abort, 'no x'); end");
+    conn->Execute(
+        "create trigger refuse before insert on t when new.a = 'x' begin select raise(abort, 'no x'); end");
     EXPECT_THROW(conn->Execute(insert, {"x", "y"}), DbError);
     conn->Execute(insert, {"3", "three"});
     EXPECT_EQ(conn->Query("select b from t where a = ?", {"3"}).Field(0).Text(), "three");
