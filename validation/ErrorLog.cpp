@@ -80,20 +80,16 @@ void LogValError(SharedState& s, const std::string& blk, const std::string& item
     // The refusals of the entry-complete mark and the freeze read this count, so it
     // counts every critical row, also those past the serial-number cap.
     if (s.ValIsCritical) ++s.ValCritCount;
-    const std::string type = s.ValIsCritical ? "Crit" : "Warn";
-    const std::string schno = std::to_string(s.CurSchType);
-    db::Transaction tx(*s.FsuConn);
-    if (s.ValRunAll && !s.ValRunSch0)
-        s.FsuConn->Execute(
-            "insert into val_error (fsuno,srlno,seg,sss,ssu,blk,item,col,msg1,msg2,msgtype,schno) values "
-            "(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
-            {s.CurFsuNo, s.ValErrCount, s.CurSeg, s.CurSss, s.CurSsu, "B" + blk, item, col, msg1, msg2, type, schno});
-    else
-        s.FsuConn->Execute(
-            "insert into val_error (fsuno,srlno,blk,item,col,msg1,msg2,msgtype,schno) values "
-            "(?, ?, ?, ?, ?, ?, ?, ?, ?)",
-            {s.CurFsuNo, s.ValErrCount, "B" + blk, item, col, msg1, msg2, type, schno});
-    tx.Commit();
+    // One statement for every row of a run, prepared once on the connection; a
+    // row is one statement, whole or not at all, inside the run's transaction.
+    const bool household = s.ValRunAll && !s.ValRunSch0;
+    s.FsuConn->Execute(
+        "insert into val_error (fsuno,srlno,seg,sss,ssu,blk,item,col,msg1,msg2,msgtype,schno) values "
+        "(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+        {s.CurFsuNo, s.ValErrCount, household ? db::Param(s.CurSeg) : db::Param::Null(),
+         household ? db::Param(s.CurSss) : db::Param::Null(),
+         household ? db::Param(s.CurSsu) : db::Param::Null(), "B" + blk, item, col, msg1, msg2,
+         s.ValIsCritical ? "Crit" : "Warn", std::to_string(s.CurSchType)});
 }
 
 double TableValue(const SharedState& s, int keyCol, long keyVal, int valCol) {

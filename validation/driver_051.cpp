@@ -72,7 +72,7 @@ void BlockContainsNoRecords(SharedState& s, const std::string& surveyCode) {
 }
 
 // Loads a block that a household may leave empty and, when it has rows, runs its
-// check on them. Returns the block's row count.
+// check on them. Returns the block's row count; the rows stay in the record table.
 template <typename Check>
 int RunOptionalBlock(SharedState& s, double blockNo, int tableNo, const std::string& surveyCode,
                      Check check) {
@@ -86,13 +86,13 @@ int RunOptionalBlock(SharedState& s, double blockNo, int tableNo, const std::str
     return rows;
 }
 
-// Blocks 5 and 7 list members of block 3: each serial number must be a member's,
-// with the member's age. A member listed on several rows in a row is judged once;
-// serial numbers of 99 and above stand for no member.
-void CrossCheckMembers(SharedState& s, int tableNo, const std::vector<Member>& members, bool surveyed) {
+// Blocks 5 and 7, whose rows are in the record table, list members of block 3:
+// each serial number must be a member's, with the member's age. A member listed
+// on several rows in a row is judged once; serial numbers of 99 and above stand
+// for no member.
+void CrossCheckMembers(SharedState& s, int rows, const std::vector<Member>& members, bool surveyed) {
     s.ValIsCritical = false;
     const std::string blk = BlockText(s);
-    const int rows = LoadTableData(s, tableNo);
     long previous = 0;
     for (int i = 0; i < rows; ++i) {
         const RecRow r(s, i);
@@ -139,7 +139,10 @@ void ValHH051(SharedState& s) {
         BlockContainsRecords(s, surveyCode);
     }
 
-    const std::vector<Member> members = ReadMembers(s, LoadTableData(s, T_BLOCK3));
+    // Block 3 is read once, for the household size, the informant, its own check
+    // and the members that blocks 5 and 7 must repeat.
+    const int memberRows = LoadTableData(s, T_BLOCK3);
+    const std::vector<Member> members = ReadMembers(s, memberRows);
     if (static_cast<long>(members.size()) != hhSize)
         LogValError(s, BlockText(s), "1", "", "hhsize not= block-3 total members ",
                     "hhsize= " + NumText(hhSize) + "blk-3 total mem= " + NumText(members.size()));
@@ -155,10 +158,10 @@ void ValHH051(SharedState& s) {
 
     s.ValIsCritical = true;
     s.ValBlockNo = 3;
-    if (const int rows = LoadTableData(s, T_BLOCK3); rows == 0) {
+    if (memberRows == 0) {
         BlockContainsNoRecords(s, surveyCode);
     } else {
-        ValBlk051_3(s, rows);
+        ValBlk051_3(s, memberRows);
         BlockContainsRecords(s, surveyCode);
     }
 
@@ -176,11 +179,13 @@ void ValHH051(SharedState& s) {
             s, BlockText(s), "1", "", "B4I46 not= block-4.2 total aircooler ",
             "B4I46= " + NumText(airCoolers) + " blk-4.2 total aircooler= " + NumText(airCoolersListed));
 
-    RunOptionalBlock(s, 5, T_BLOCK5, surveyCode, [&](int rows) { ValBlk051_5(s, rows); });
-    CrossCheckMembers(s, T_BLOCK5, members, surveyed);
+    const int block5Rows =
+        RunOptionalBlock(s, 5, T_BLOCK5, surveyCode, [&](int rows) { ValBlk051_5(s, rows); });
+    CrossCheckMembers(s, block5Rows, members, surveyed);
     RunOptionalBlock(s, 6, T_BLOCK6, surveyCode, [&](int) { ValBlk051_6(s); });
-    RunOptionalBlock(s, 7, T_BLOCK7, surveyCode, [&](int rows) { ValBlk051_7(s, rows); });
-    CrossCheckMembers(s, T_BLOCK7, members, surveyed);
+    const int block7Rows =
+        RunOptionalBlock(s, 7, T_BLOCK7, surveyCode, [&](int rows) { ValBlk051_7(s, rows); });
+    CrossCheckMembers(s, block7Rows, members, surveyed);
     RunOptionalBlock(s, 8, T_BLOCK8, surveyCode, [&](int) { ValBlk051_8(s); });
     s.ValIsCritical = true;
 }

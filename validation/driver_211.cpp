@@ -55,20 +55,23 @@ void MissingRule(SharedState& s, const Household& hh) {
         LogValError(s, BlockText(s), "", "", "Block contains no records", "Survey code= " + hh.surveyCode);
 }
 
-// Loads a block, and when it has rows runs its check and the presence rule.
-void CheckBlock(SharedState& s, const Household& hh, double blockNo, int table,
-                void (*check)(SharedState&, int)) {
+// Loads a block, and when it has rows runs its check and the presence rule. The
+// rows stay in the record table for the comparisons that follow the check;
+// returns their number.
+int CheckBlock(SharedState& s, const Household& hh, double blockNo, int table,
+               void (*check)(SharedState&, int)) {
     s.ValIsCritical = true;
     s.ValBlockNo = blockNo;
-    if (const int rows = LoadTableData(s, table); rows > 0) {
+    const int rows = LoadTableData(s, table);
+    if (rows > 0) {
         check(s, rows);
         PresenceRule(s, hh);
     }
+    return rows;
 }
 
-// Loads a list block and keeps the serial number and one value of every row.
-std::vector<Entry> LoadEntries(SharedState& s, int table, int valueCol) {
-    const int rows = LoadTableData(s, table);
+// The serial number and one value of every row of the list block in the record table.
+std::vector<Entry> Entries(const SharedState& s, int rows, int valueCol) {
     std::vector<Entry> entries;
     for (int i = 0; i < rows; ++i) {
         const RecRow r(s, i);
@@ -94,10 +97,10 @@ void Search(const std::vector<Entry>& list, long slno, long value, bool& found, 
     }
 }
 
-// Every member of a trip of block 5.1 (5.2) is a member of block 3, of the same age.
-void MemberComparison(SharedState& s, const Household& hh, int tripTable, const std::string& blk) {
-    const std::vector<Entry> members = LoadEntries(s, Blk3, B3C5);
-    const int rows = LoadTableData(s, tripTable);
+// Every member of a trip of block 5.1 (5.2), whose rows are in the record table,
+// is a member of block 3, of the same age.
+void MemberComparison(SharedState& s, const Household& hh, const std::vector<Entry>& members, int rows,
+                      const std::string& blk) {
     long previous = 0;
     bool memberFound = false, ageMatches = false;
     for (int i = 0; i < rows; ++i) {
@@ -123,16 +126,14 @@ struct TripMessages {
     const char* count;
 };
 
-// Every trip of block 6.1 (6.2) is a trip of block 5.1 (5.2) of the same type,
-// and the two blocks hold as many trips.
-void TripComparison(SharedState& s, const Household& hh, int tripTable, int expenditureTable,
+// Every trip of block 6.1 (6.2), whose rows are in the record table, is a trip of
+// block 5.1 (5.2) of the same type, and the two blocks hold as many trips.
+void TripComparison(SharedState& s, const Household& hh, const std::vector<Entry>& trips, int rows,
                     const std::string& blk, const TripMessages& msg) {
-    const std::vector<Entry> trips = LoadEntries(s, tripTable, TripType);
     long tripCount = 0;
     for (const Entry& e : trips)
         if (e.slno != kTotalRow && e.slno != tripCount) ++tripCount;
 
-    const int rows = LoadTableData(s, expenditureTable);
     bool tripFound = false, typeMatches = false;
     for (int i = 0; i < rows; ++i) {
         const RecRow r(s, i);
@@ -173,7 +174,10 @@ void ValHH211(SharedState& s) {
         MissingRule(s, hh);
     }
 
+    // Block 3 is read once, for the household size, the informant, its own check
+    // and the members' ages that blocks 5.1 and 5.2 must repeat.
     const int members = LoadTableData(s, Blk3);
+    const std::vector<Entry> ages = Entries(s, members, B3C5);
     if (members != hh.size)
         LogValError(s, SignText(4), "1", "", "hhsize not= block-3 total members ",
                     "hhsize= " + NumText(hh.size) + "blk-3 total mem= " + NumText(members));
@@ -182,7 +186,7 @@ void ValHH211(SharedState& s) {
     s.ValIsCritical = false;
     bool informantFound = false;
     long informantAge = 0;
-    for (int i = 0, rows = LoadTableData(s, Blk3); i < rows; ++i) {
+    for (int i = 0; i < members; ++i) {
         const RecRow r(s, i);
         // A blank or unreadable serial number is no member's.
         if (!IsNumeric(r.Text(SLNO)) || r.Num(SLNO) != hh.informant) continue;
@@ -198,30 +202,34 @@ void ValHH211(SharedState& s) {
 
     s.ValIsCritical = true;
     s.ValBlockNo = 3;
-    if (const int rows = LoadTableData(s, Blk3); rows > 0) {
-        ValBlk211_3(s, rows);
+    if (members > 0) {
+        ValBlk211_3(s, members);
         PresenceRule(s, hh);
     } else {
         MissingRule(s, hh);
     }
 
-    CheckBlock(s, hh, 5.1, Blk51, ValBlk211_51);
+    // Each trip block is read once: its check, its members against block 3, and
+    // its trips kept for the expenditure block that follows.
+    int rows = CheckBlock(s, hh, 5.1, Blk51, ValBlk211_51);
     s.ValIsCritical = false;
-    MemberComparison(s, hh, Blk51, SignText(5.1));
+    MemberComparison(s, hh, ages, rows, SignText(5.1));
+    const std::vector<Entry> trips51 = Entries(s, rows, TripType);
 
-    CheckBlock(s, hh, 5.2, Blk52, ValBlk211_52);
+    rows = CheckBlock(s, hh, 5.2, Blk52, ValBlk211_52);
     s.ValIsCritical = false;
-    MemberComparison(s, hh, Blk52, SignText(5.2));
+    MemberComparison(s, hh, ages, rows, SignText(5.2));
+    const std::vector<Entry> trips52 = Entries(s, rows, TripType);
 
-    CheckBlock(s, hh, 6.1, Blk61, ValBlk211_61);
+    rows = CheckBlock(s, hh, 6.1, Blk61, ValBlk211_61);
     s.ValIsCritical = false;
-    TripComparison(s, hh, Blk51, Blk61, SignText(6.1),
+    TripComparison(s, hh, trips51, rows, SignText(6.1),
                    {"trip srl. no. not matching with bl. 5.1 ", "type of trip not matching with bl. 5.1 ",
                     "total trip count of bl5.1 not matching with bl.6.1 "});
 
-    CheckBlock(s, hh, 6.2, Blk62, ValBlk211_62);
+    rows = CheckBlock(s, hh, 6.2, Blk62, ValBlk211_62);
     s.ValIsCritical = false;
-    TripComparison(s, hh, Blk52, Blk62, SignText(6.2),
+    TripComparison(s, hh, trips52, rows, SignText(6.2),
                    {"trip srl. no. not matching with bl. 5.2 ", "type of trip not matching with bl. 5.2 ",
                     "total trip count of bl5.2 not matching with bl.6.2 "});
 

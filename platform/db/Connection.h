@@ -11,6 +11,7 @@
 #include "platform/db/Value.h"
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace r78::db {
 
@@ -75,12 +76,17 @@ public:
     bool InTransaction() const;
 
 private:
+    struct StatementCache;
+
     Connection(std::filesystem::path path, sqlite3* db);
     [[noreturn]] void Fail(std::string_view what) const;
+    // The prepared statement of the text, from the cache or prepared now.
+    sqlite3_stmt* Prepared(std::string_view sql, bool reading);
 
     std::filesystem::path path_;
     sqlite3* db_ = nullptr;
-    int savepoints_ = 0;
+    std::unique_ptr<StatementCache> statements_;
+    int savepoints_ = 0;  // guards open as savepoints, which name them
     friend class Transaction;
 };
 

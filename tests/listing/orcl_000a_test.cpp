@@ -344,6 +344,32 @@ TEST_F(Orcl000aTest, SampleListThatCannotBeStampedIsReportedAndTheRowStaysSaved)
     EXPECT_EQ(Read("select count(*) from S000L01"), "1");
 }
 
+// Another program holding the FSU file: the save is refused in plain words,
+// the entries stay on the screen, and the next save once the file is free stores them.
+TEST_F(Orcl000aTest, SaveWhileAnotherProgramHoldsTheFileKeepsTheEntriesForTheNextSave) {
+    Open();
+    Fill({{13, "2200"}, {17, "1"}, {24, "1'2"}});
+    auto other = db::Connection::Open(f.s.FsuConn->Path());
+    other->Execute("BEGIN EXCLUSIVE");
+    Click(screen->CmdSave);
+    ASSERT_EQ(f.messages.shown.size(), 1u);
+    EXPECT_EQ(f.messages.shown[0].kind, "ok");
+    const std::string& told = f.messages.shown[0].text;
+    EXPECT_NE(told.find("is in use by another program, so nothing was saved"), std::string::npos) << told;
+    EXPECT_EQ(Text(13), "2200");
+    EXPECT_EQ(Text(17), "1");
+    EXPECT_EQ(Text(24), "1'2");
+    EXPECT_EQ(f.s.HasS000L01, 0);
+    other->RollbackTrans();
+    EXPECT_EQ(Read("select count(*) from S000L01"), "0");
+
+    f.messages.shown.clear();
+    Click(screen->CmdSave);
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ(f.s.HasS000L01, 1);
+    EXPECT_EQ(Read("select APOP || ' ' || SVC || ' ' || Timec from S000L01"), "2200 1 1'2");
+}
+
 TEST_F(Orcl000aTest, NextNeedsASurveyCodeOfOneOrFourAndASavedRow) {
     Open();
     Box(17)->setText("4");

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <future>
 #include <memory>
 #include <ostream>
@@ -207,6 +208,87 @@ TEST_F(DbTest, ParameterCountMustMatchTheMarks) {
     EXPECT_EQ(Count(*conn), 0);
 }
 
+struct TextCase {
+    std::string text;
+    bool runs;  // one statement, with nothing after it that SQLite would run
+};
+void PrintTo(const TextCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+
+class StatementTexts : public DbTest, public ::testing::WithParamInterface<TextCase> {};
+
+// A second statement in one text is refused whole, never half run: the first
+// statement leaves no row behind, for Execute and Query alike.
+TEST_P(StatementTexts, OneStatementRunsAndMoreAreRefusedBeforeAnyRuns) {
+    auto conn = Open();
+    const std::string insert = "insert into t values ('1', 'x')" + GetParam().text;
+    const std::string select = "select count(*) from t" + GetParam().text;
+    if (GetParam().runs) {
+        EXPECT_EQ(conn->Execute(insert), 1);
+        EXPECT_EQ(conn->Query(select).Field(0).Text(), "1");
+    } else {
+        EXPECT_THROW(conn->Execute(insert), DbError);
+        EXPECT_EQ(Count(*conn), 0);
+        try {
+            conn->Query(select);
+            ADD_FAILURE() << "a query with a second statement ran";
+        } catch (const DbError& e) {
+            EXPECT_NE(std::string(e.what()).find("one statement"), std::string::npos) << e.what();
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tails, StatementTexts,
+    ::testing::Values(TextCase{"", true}, TextCase{";", true}, TextCase{" ;\n\t; ", true},
+                      TextCase{"; -- the row of a test", true}, TextCase{"/* note */;", true},
+                      TextCase{"; /* left open", true}, TextCase{"; -- a\n /* b */ ;\n", true},
+                      TextCase{"; delete from t", false}, TextCase{";delete from t;", false},
+                      TextCase{"; -- note\n delete from t", false}, TextCase{"; /* c */ x", false},
+                      TextCase{"; insert into t values ('2', 'y')", false}));
+
+TEST_F(DbTest, TextWithoutAStatementIsRefused) {
+    auto conn = Open();
+    for (const char* text : {"", " ; ", "-- nothing"}) {
+        EXPECT_THROW(conn->Execute(text), DbError) << text;
+        EXPECT_THROW(conn->Query(text), DbError) << text;
+    }
+}
+
+// The connection keeps its prepared statements for the next use of the same text:
+// a use leaves no value bound for the next, no lock held between uses, and a
+// failed use spoils nothing; a text follows the table it names when it changes.
+TEST_F(DbTest, ARepeatedTextBehavesAsIfPreparedAfresh) {
+    auto conn = Open();
+    const std::string insert = "insert into t values (?, ?)";
+    conn->Execute(insert, {"1", "one"});
+    conn->Execute(insert, {"2", Param::Null()});
+    auto rs = conn->Query("select b from t where a = ?", {"2"});
+    EXPECT_TRUE(rs.Field(0).IsNull()) << "the second use must not see the first one's value";
+
+    conn->Execute(
+        "create trigger refuse before insert on t when new.a = 'x' begin select raise(abort, 'no x'); end");
+    EXPECT_THROW(conn->Execute(insert, {"x", "y"}), DbError);
+    conn->Execute(insert, {"3", "three"});
+    EXPECT_EQ(conn->Query("select b from t where a = ?", {"3"}).Field(0).Text(), "three");
+
+    // A query read to its end holds no lock: another connection may write at once.
+    auto other = Open();
+    conn->Query("select * from t");
+    Transaction tx(*other);
+    other->Execute("drop table t");
+    other->Execute("create table t (a text, b text, c text)");
+    tx.Commit();
+    EXPECT_EQ(conn->Query("select * from t").FieldCount(), 3);
+    EXPECT_THROW(conn->Execute(insert, {"1", "2"}), DbError) << "three columns, two values";
+
+    // More texts than the cache keeps, then the first again.
+    for (int i = 0; i < 100; ++i) conn->Query("select " + std::to_string(i) + " from t");
+    EXPECT_EQ(conn->Execute("insert into t values (?, ?, ?)", {"4", "b", "c"}), 1);
+    EXPECT_EQ(Count(*conn), 1);
+    conn->Close();
+    EXPECT_THROW(conn->Query("select * from t"), DbError);
+}
+
 // --- Transactions -----------------------------------------------------------------
 
 TEST_F(DbTest, TransactionRollsBackAfterAFailedStatement) {
@@ -385,6 +467,62 @@ TEST_F(DbTest, WriterWithoutATransactionAlsoWaits) {
     EXPECT_EQ(error, "");
     EXPECT_EQ(Count(*second), 2);
 }
+
+// Another program holding the FSU file: the lock it takes, what this program
+// tries meanwhile, and the words that tell the operator what became of it.
+struct InUseCase {
+    std::string name;
+    const char* lock;
+    std::function<void(Connection&, const fs::path&)> action;
+    const char* told;
+};
+void PrintTo(const InUseCase& c, std::ostream* os) { *os << c.name; }
+
+class FileInUse : public DbTest, public ::testing::WithParamInterface<InUseCase> {};
+
+TEST_P(FileInUse, IsToldInPlainWordsAndTheSameActionWorksOnceTheFileIsFree) {
+    auto conn = Open();
+    auto other = Open();
+    other->Execute(std::string("BEGIN ") + GetParam().lock);
+    try {
+        GetParam().action(*conn, file_);
+        ADD_FAILURE() << "the action ran while another program held the file";
+    } catch (const DbError& e) {
+        const std::string text = e.what();
+        EXPECT_EQ(text.find("The file " + file_.string() + " is in use by another program"), 0u) << text;
+        EXPECT_NE(text.find(GetParam().told), std::string::npos) << text;
+    }
+    EXPECT_FALSE(conn->InTransaction());
+    other->RollbackTrans();
+    EXPECT_EQ(Count(*conn), 0);
+    GetParam().action(*conn, file_);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Locks, FileInUse,
+    ::testing::Values(
+        InUseCase{"GuardedSave", "IMMEDIATE",
+                  [](Connection& c, const fs::path&) {
+                      Transaction tx(c);
+                      c.Execute("insert into t values ('1', 'x')");
+                      c.Execute("delete from t");
+                      tx.Commit();
+                  },
+                  "so nothing was saved"},
+        InUseCase{"SingleStatement", "EXCLUSIVE",
+                  [](Connection& c, const fs::path&) { c.Execute("delete from t where a = ?", {"1"}); },
+                  "so nothing was saved"},
+        InUseCase{"InsertReturningItsRow", "IMMEDIATE",
+                  [](Connection& c, const fs::path&) {
+                      c.Query("insert into t values ('1', 'x') returning rowid");
+                      c.Execute("delete from t");
+                  },
+                  "so nothing was saved"},
+        InUseCase{"Read", "EXCLUSIVE", [](Connection& c, const fs::path&) { c.Query("select * from t"); },
+                  "could not be read"},
+        InUseCase{"Open", "EXCLUSIVE", [](Connection&, const fs::path& file) { Connection::Open(file); },
+                  "could not be read"}),
+    [](const auto& info) { return info.param.name; });
 
 // --- Recordset --------------------------------------------------------------------
 
