@@ -628,7 +628,7 @@ void BM_Registration(benchmark::State& state) {
         s.FsuConn.reset();
         fsys::remove(target);
         const auto t0 = SteadyClock::now();
-        CreateFsuFile(s);
+        CreateFsuFile(s, "10002");
         OpenFsuDatabase(s, "10002");
         best = std::min(best, Since(t0));
     }
