@@ -1,5 +1,7 @@
 #include "tourism/TripColumns.h"
 
+#include "validation/checks_211.h"
+
 namespace r78::tourism {
 
 namespace {
@@ -7,6 +9,17 @@ namespace {
 QString Label(int column) { return QString("\nC(%1)").arg(column); }
 
 }  // namespace
+
+GridParams TripBlock(int index, double blockNo, BlockCheck check, QString title) {
+    GridParams p;
+    p.index = index;
+    p.blockNo = blockNo;
+    p.blockCheck = std::move(check);
+    p.householdCheck = [](SharedState& s) { ValHH211(s); };
+    p.scheduleHeading = "SCHEDULE 21.1:DOMESTIC TOURISM EXPENDITURE";
+    p.blockTitle = std::move(title);
+    return p;
+}
 
 void AddTripLead(GridParams& p, const std::string& prefix, const QString& purposeCaption) {
     p.columns.push_back({"SLNO", " \n \nSrl\nNo.\n" + Label(1), 600});

@@ -10,7 +10,9 @@
 // guide codes close it. The expenditure between differs by block.
 namespace r78::tourism {
 
-inline constexpr const char* kScheduleHeading = "SCHEDULE 21.1:DOMESTIC TOURISM EXPENDITURE";
+// A trip block of Schedule 21.1 at its block-screen index: its block number and
+// check, the household's check, the schedule's heading and the block's title.
+GridParams TripBlock(int index, double blockNo, BlockCheck check, QString title);
 
 // Captions are the five lines of the column's head (joined by line feeds) and
 // then its label, "C(" and the column's number ")", which these helpers add.

@@ -8,21 +8,17 @@ namespace r78 {
 namespace {
 
 GridParams Params() {
-    GridParams p;
-    p.index = 12;
-    p.blockNo = 8;
-    p.blockCheck = [](SharedState& s, int rows) { ValBlk211_8(s, rows); };
-    p.householdCheck = [](SharedState& s) { ValHH211(s); };
+    GridParams p = tourism::TripBlock(
+        12, 8, [](SharedState& s, int rows) { ValBlk211_8(s, rows); },
+        "Block-8. Particulars and expenditure of special domestic trips duration more than 180 days "
+        "but uptu 365 days  (Level - 17)");
+    // The household's errors are listed under the caption of a block's.
     p.householdCaption = kBlockLevelCaption;
     p.order = " order by fsuno, SSS,SSU,slno";
     p.header = {{"FSUNO:", HeaderItem::Value::Fsu},
                 {"SSS NO:", HeaderItem::Value::Sss},
                 {"SU NO:", HeaderItem::Value::Segment},
                 {"SHH NO.", HeaderItem::Value::Ssu}};
-    p.scheduleHeading = tourism::kScheduleHeading;
-    p.blockTitle =
-        "Block-8. Particulars and expenditure of special domestic trips duration more than 180 days but uptu "
-        "365 days  (Level - 17)";
 
     tourism::AddTripLead(p, "B8C", "lead\ning\npur\npose\n");
     tourism::AddAmount(p, "B8C", 4, "total\nexpdt\n\n\n", 800);

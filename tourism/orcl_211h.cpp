@@ -8,19 +8,14 @@ namespace r78 {
 namespace {
 
 GridParams Params() {
-    GridParams p;
-    p.index = 11;
-    p.blockNo = 7;
-    p.blockCheck = [](SharedState& s, int rows) { ValBlk211_7(s, rows); };
-    p.householdCheck = [](SharedState& s) { ValHH211(s); };
+    GridParams p = tourism::TripBlock(
+        11, 7, [](SharedState& s, int rows) { ValBlk211_7(s, rows); },
+        "Block-7. Particulars and expenditure of same day trips completed by hhd members during last 30 days "
+        "(level - 16)");
     p.header = {{"FSUNO:", HeaderItem::Value::Fsu},
                 {"SU NO:", HeaderItem::Value::Segment},
                 {"SSS NO:", HeaderItem::Value::Sss},
                 {"SHH NO.", HeaderItem::Value::Ssu}};
-    p.scheduleHeading = tourism::kScheduleHeading;
-    p.blockTitle =
-        "Block-7. Particulars and expenditure of same day trips completed by hhd members during last 30 days "
-        "(level - 16)";
     // A go-to text of blanks reads as block 0, which leads to blocks 1 and 2.
     p.blankGoToIsZero = true;
 

@@ -60,6 +60,9 @@ protected:
         if (screen) test::Activate(screen);
         return form.Current();
     }
+    GridBlockScreen* OpenBlock(int index) {
+        return index == 11 ? static_cast<GridBlockScreen*>(Open(block7)) : Open(block8);
+    }
     // The screen in front after a move, or nullptr when it is not one of these two.
     GridBlockScreen* Shown() {
         test::FlushDeletes();
@@ -143,17 +146,13 @@ TEST_F(TripBlocksTest, EachScreenShowsItsHeadingsAndItsHeaderInItsOwnOrder) {
          "(level - 16)",
          {"USER CODE:", "FSUNO:", "SU NO:", "SSS NO:", "SHH NO."}},
         {12,
-         "Block-8. Particulars and expenditure of special domestic trips duration more than 180 days but "
-         "uptu "
-         "365 days  (Level - 17)",
+         "Block-8. Particulars and expenditure of special domestic trips duration more than 180 days "
+         "but uptu 365 days  (Level - 17)",
          {"USER CODE:", "FSUNO:", "SSS NO:", "SU NO:", "SHH NO."}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.index);
-        if (c.index == 11)
-            Open(block7);
-        else
-            Open(block8);
+        OpenBlock(c.index);
         ASSERT_NE(screen, nullptr);
         EXPECT_EQ(f.s.CurFormIndex, c.index);
         EXPECT_EQ(screen->Label21->text(), "SCHEDULE 21.1:DOMESTIC TOURISM EXPENDITURE");
@@ -206,10 +205,7 @@ TEST_F(TripBlocksTest, OnlyTheTripColumnsShowEachWithSixCaptionLinesAndItsWidth)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.index);
-        if (c.index == 11)
-            Open(block7);
-        else
-            Open(block8);
+        OpenBlock(c.index);
         const int last = SLNO + static_cast<int>(c.widths.size()) - 1;
         for (int col = 0; col < Grid()->ColumnCount(); ++col) {
             SCOPED_TRACE(Grid()->DataField(col));
@@ -294,10 +290,7 @@ TEST_F(TripBlocksTest, EachColumnRuleAcceptsOrRefusesWithItsMessages) {
     };
     for (int index : {11, 12}) {
         SCOPED_TRACE(index);
-        if (index == 11)
-            Open(block7);
-        else
-            Open(block8);
+        OpenBlock(index);
         for (const Case& c :
              index == 11 ? nineOnServices(block7Cases, 14, 18) : nineOnServices(block8Cases, 6, 10)) {
             SCOPED_TRACE(Grid()->DataField(c.column) + " \"" + c.typed + "\"");
@@ -434,7 +427,7 @@ TEST_F(TripBlocksTest, GoToBlkOpensTheTypedBlockAndReadsBlanksOnBlockSevenAsBloc
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.index) + " \"" + c.typed + "\"");
-        GridBlockScreen* opened = c.index == 11 ? static_cast<GridBlockScreen*>(Open(block7)) : Open(block8);
+        GridBlockScreen* opened = OpenBlock(c.index);
         ASSERT_NE(opened, nullptr);
         const int standIns = blocks12.shown + block62.shown;
         Clear();
@@ -476,10 +469,7 @@ TEST_F(TripBlocksTest, ValidationsStoreTheRowInHandAndListTheirChecksUnderTheirC
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.index);
-        if (c.index == 11)
-            Open(block7);
-        else
-            Open(block8);
+        OpenBlock(c.index);
         // An empty block is not checked, and the earlier list stays.
         const Texts earlier = f.ErrorLines();
         Clear();
@@ -559,10 +549,7 @@ TEST_F(TripBlocksTest, LeavingTheGridFromTheLastColumnOfTheLastRowStoresItAndFai
     for (int index : {11, 12}) {
         SCOPED_TRACE(index);
         const Texts& trip = index == 11 ? kBlock7Trip : kBlock8Trip;
-        if (index == 11)
-            Open(block7);
-        else
-            Open(block8);
+        OpenBlock(index);
         // The trip's last cell typed but not entered; the mouse takes the focus to Refresh.
         for (size_t i = 0; i + 1 < trip.size(); ++i) Enter(trip[i]);
         Type(trip.back());
