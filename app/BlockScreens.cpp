@@ -3,6 +3,8 @@
 #include "listing/orcl_000a.h"
 #include "listing/orcl_000b.h"
 #include "listing/orcl_000c.h"
+#include "tourism/orcl_211I.h"
+#include "tourism/orcl_211h.h"
 
 namespace r78 {
 
@@ -16,6 +18,8 @@ BlockScreens::BlockScreens(SharedState& s) : s_(s) {
     Add<orcl_000a>(1);
     Add<orcl_000b>(2);
     Add<orcl_000c>(3);
+    Add<orcl_211h>(11);
+    Add<orcl_211I>(12);
 }
 
 BlockScreens::~BlockScreens() {

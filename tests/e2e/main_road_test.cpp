@@ -20,6 +20,8 @@
 #include "listing/orcl_000c.h"
 #include "tests/support/ScriptedMessages.h"
 #include "tests/support/TempDrive.h"
+#include "tourism/orcl_211I.h"
+#include "tourism/orcl_211h.h"
 #include "validation/ui/vform.h"
 
 namespace r78 {
@@ -213,6 +215,39 @@ protected:
         return nullptr;
     }
 
+    // The Schedule 21.1 household's same-day trip (block 7) and special trip
+    // (block 8), keyed through their screens from packet's Go to Block; Next
+    // leads from one to the other and back to packet.
+    void KeyTrips() {
+        Enter("7");
+        auto* block7 = screens->Current<orcl_211h>(11);
+        ASSERT_NE(block7, nullptr);
+        EXPECT_TRUE(control->isHidden());
+        EXPECT_EQ(Front(), block7);
+        ASSERT_EQ(Focus(), block7->DataGridX->View());
+        for (const char* cell : {"1",   "1", "2", "100", "50", "60", "70", "",  "",  "",  "", "180",
+                                 "280", "1", "2", "2",   "2",  "1",  "9",  "1", "2", "1", "1"})
+            Enter(cell);
+        EXPECT_TRUE(block7->DataGridX->OnNewRowLine());
+        Click(block7->CmdNext);
+        auto* block8 = screens->Current<orcl_211I>(12);
+        ASSERT_NE(block8, nullptr);
+        EXPECT_EQ(screens->Current<orcl_211h>(11), nullptr);
+        EXPECT_EQ(state.CurFormIndex, 12);
+        ASSERT_EQ(Focus(), block8->DataGridX->View());
+        for (const char* cell : {"1", "1", "1", "5000", "200", "2", "2", "2", "2", "", "", "", "", "2", ""})
+            Enter(cell);
+        Click(block8->CmdNext);
+        EXPECT_EQ(Told(), Texts{});
+        EXPECT_EQ(screens->Current<orcl_211I>(12), nullptr);
+        EXPECT_EQ(Front(), control.data());
+        EXPECT_EQ(Focus(), control->Text3);
+        EXPECT_EQ(control->Text3->selectedText(), "7");
+        EXPECT_EQ(Read("select SLNO || ' ' || B7C2 || ' ' || B7C13 || ' ' || B7C23 from S211L08"),
+                  "01 1 280 1");
+        EXPECT_EQ(Read("select SLNO || ' ' || B8C4 || ' ' || B8C14 from S211L09"), "01 5000 2");
+    }
+
     test::TempDrive drive;
     test::ScriptedMessages messages;
     SharedState state;
@@ -320,7 +355,8 @@ TEST_F(MainRoadTest, LoginListingHouseholdsValidateAndFreeze) {
     EXPECT_EQ(Read(block6Rows + "S000L03 order by SSS)"), "051 - 1 10 1 1 0 1 0 0; 051 - 9 10 1 1 0 1 0 0");
 
     // 4. Household 1/01 of each schedule, put into the file as its screens would,
-    // then selected on packet; the counts follow.
+    // then selected on packet; the counts follow. The trips of the Schedule 21.1
+    // household are keyed through their screens.
     WriteHouseholds();
     struct Household {
         int schedule;
@@ -352,6 +388,7 @@ TEST_F(MainRoadTest, LoginListingHouseholdsValidateAndFreeze) {
         EXPECT_EQ(Read(std::string("select ") + hh.countColumn + " from S000L01"), "1");
         EXPECT_EQ(Read(std::string("select ") + hh.countColumn + " from samplelist"), "1");
         EXPECT_EQ(Read(std::string("select ASURVD from ") + hh.block6 + " where SSS = '1'"), "1");
+        if (hh.schedule == 1) KeyTrips();
     }
 
     // 5. Validate: the listing with the coverage check, then each schedule's households.
@@ -411,6 +448,7 @@ TEST_F(MainRoadTest, LoginListingHouseholdsValidateAndFreeze) {
     EXPECT_EQ(Read("select group_concat(OREPLHHD, ' ') from S000L03"), "0 0");
     EXPECT_EQ(Read("select OB3C5 from S211L02"), "40");
     EXPECT_EQ(Read("select OB4I13 from S211L03"), "4000");
+    EXPECT_EQ(Read("select OB7C13 || ' ' || OB8C4 from S211L08, S211L09"), "280 5000");
     EXPECT_EQ(Read("select OB3C10 from S051L02"), "61");
     EXPECT_EQ(Read("select OB4I10 from S051L03"), "4000");
     EXPECT_EQ(Read("select count(*) from val_error where msgtype = 'Crit'"), "0");
