@@ -23,9 +23,10 @@ bool IdentificationBlockScreen::CodeMovesOn() {
     return Among(gates_.moveCodes, SurveyCode());
 }
 
-// The code is tested as the box holds it; the shared code changes only with a
-// row that reached the file (RecordSaved).
+// The code is tested as the box holds it; on the listing the shared code
+// changes only with a row that reached the file (RecordSaved).
 bool IdentificationBlockScreen::SaveGate() {
+    if (gates_.saveTakesCode) SurveyCode() = Box(gates_.box);
     if (Among(gates_.saveCodes, Box(gates_.box))) return true;
     ErrBeep(gates_.saveMessage);
     Text1[gates_.box]->setFocus();

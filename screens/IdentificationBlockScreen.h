@@ -18,6 +18,9 @@ struct SurveyCodeGates {
     std::string saveFirstMessage;   // Next before the row is saved
     // Where Next puts the focus after the code refused it: the code's box, or Text3.
     bool nextRefusalToCodeBox = false;
+    // Save takes the code from its box before testing it, as Next and Go to Blk
+    // do (a household's screen); otherwise the code is taken once the row is saved.
+    bool saveTakesCode = false;
 };
 
 // Blocks 1 and 2 of a schedule: the identification boxes come pre-filled from
