@@ -1,0 +1,193 @@
+#include "tourism/orcl_211a.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "core/Text.h"
+#include "core/Values.h"
+#include "validation/checks_211.h"
+
+namespace r78 {
+
+namespace {
+
+std::string LeadingZeros(const std::string& digits, size_t width) {
+    const std::string t = text::Trim(digits);
+    return t.size() < width ? std::string(width - t.size(), '0') + t : t;
+}
+
+SingleRecordParams Params() {
+    SingleRecordParams params;
+    params.index = 4;
+    params.kind = RecordKind::HouseholdBlock1;
+    params.blockNo = 1;
+    params.blockName = "1";
+    params.noRecordsMessage = "Block contains no records";
+    params.digitMessage = "numeric entry please ";
+    params.blockCheck = [](SharedState& s, int) { ValBlk211_1(s); };
+    params.householdCheck = [](SharedState& s) { ValHH211(s); };
+    params.header = {{"FSU NO:", HeaderItem::Value::Fsu},
+                     {"SEGMENT NO:", HeaderItem::Value::Segment},
+                     {"SSS NO:", HeaderItem::Value::Sss},
+                     {"SHH NO:", HeaderItem::Value::Ssu}};
+    params.scheduleHeading = "SCHEDULE 21.1: DOMESTIC TOURISM EXPENDITURE";
+    params.goToLabel = "&Go to Blk:";
+    params.rules = {
+        // The sample sub-division is kept in three digits; none keyed is "000".
+        {"SU",
+         false,
+         {rule::Rewrite([](const std::string& t, const FieldReader&) { return LeadingZeros(t, 3); })}},
+        // The informant's serial number is kept in two digits, as block 3 keeps it.
+        {"INFSLN",
+         true,
+         {rule::Rewrite([](const std::string& t, const FieldReader&) {
+              return InCodeList(t, "01..09,x") ? LeadingZeros(t, 2) : t;
+          }),
+          rule::InList("01..99,x", "informant srl no. should be 01 to 99")}},
+        {"RC", true, {rule::InList("1,2,3,4,9,x", "Response Code should be 1 to 4 or 9")}},
+        // Surveyed (1), substituted and surveyed (2) or casualty (3); blank is no code.
+        {"SVC", false, {rule::Between(1, 3, "survey code invalid")}},
+        // A reason belongs to a substituted or casualty household only.
+        {"RES_SUBST",
+         true,
+         {rule::Test([](const std::string&, const FieldReader& row) { return InCodeList(row("SVC"), "2,3,x"); },
+                     "subst/casualty Code should be only when survey code is 2 or 3"),
+          rule::InList("1,2,3,9,x", "subst/casualty Code should be 1,2,3 or 9")}},
+    };
+    for (FieldRule& r : rule::Block2()) params.rules.push_back(std::move(r));
+    return params;
+}
+
+// Any of surveyed, substituted or casualty may be saved; only a surveyed
+// household (original or substitute) has further blocks to enter.
+SurveyCodeGates Gates() {
+    SurveyCodeGates gates;
+    gates.box = 16;
+    gates.saveCodes = {"1", "2", "3"};
+    gates.saveMessage = "survey code should be 1 or 2 or 3 for saving the block";
+    gates.moveCodes = {"1", "2"};
+    gates.nextMessage = "survey code should be 1 or 2 for navigating to next block";
+    gates.otherBlockMessage = "survey code should be 1 or 2 for navigating to other block";
+    gates.saveFirstMessage = "please save the block first";
+    gates.nextRefusalToCodeBox = true;
+    gates.saveTakesCode = true;
+    return gates;
+}
+
+}  // namespace
+
+orcl_211a::orcl_211a(SharedState& state) : IdentificationBlockScreen(state, Params(), Gates()) {
+    setObjectName("orcl_211a");
+
+    auto* block1 = new QGroupBox("Block - 1. Identification of Sample Household  (Level - 01)", this);
+    auto* grid1 = new QGridLayout(block1);
+    grid1->setVerticalSpacing(4);
+    grid1->setHorizontalSpacing(10);
+    // Items 1 to 3 and the FSU's particulars on the left, items 4 to 10 beside them.
+    const char* items1[][2] = {
+        {"1.", "FSU Serial No"},
+        {"2.", "Round No"},
+        {"3.", "Schedule No."},
+        {"", "Sample"},
+        {"", "Sector"},
+        {"", "TQS-Region"},
+        {"", "District"},
+        {"", "Stratum "},
+        {"", "Sub-Stratum"},
+        {"", "Sub-Round"},
+        {"", "KVO-Sub_Reg"},
+        {"4.", "Sample Sub division No."},
+        {"5.", "2nd Stage  Stratum"},
+        {"6.", "HHS  No"},
+        {"7.", "Sl.No. of Informant"},
+        {"8.", "Resp Code"},
+        {"9.", "Survey Code"},
+        {"10.", "Reason Subs/casu."},
+    };
+    for (int box = 0; box <= 17; ++box) {
+        const bool left = box <= 10;
+        AddItem(grid1, left ? box : box - 11, left ? 0 : 4, items1[box][0], items1[box][1], box);
+    }
+    grid1->setColumnMinimumWidth(3, 16);
+    grid1->setColumnStretch(6, 1);
+    grid1->setRowStretch(11, 1);
+
+    auto* block2 = new QGroupBox("Block - 2. Particulars of Field Operation (Level - 01)", this);
+    auto* grid2 = new QGridLayout(block2);
+    grid2->setVerticalSpacing(6);
+    grid2->setHorizontalSpacing(10);
+    auto put = [&](const QString& text, int row, int column, int span = 1) {
+        grid2->addWidget(new QLabel(text, this), row, column, 1, span);
+    };
+    auto place = [&](int box, int row, int column) {
+        Text1[box]->setFixedWidth(BoxPixels(box));
+        grid2->addWidget(Text1[box], row, column, Qt::AlignLeft);
+    };
+    put("Col. 3", 0, 2);
+    put("Col. 4", 0, 3);
+    put("1.", 1, 0);
+    put("Employee code", 1, 1);
+    put("1(a) (ii)", 2, 1);
+    place(18, 2, 2);
+    place(19, 2, 3);
+    put("1(b) (ii)", 3, 1);
+    place(20, 3, 2);
+    put("2(i).Date of survey (ddmmyy)", 4, 0, 2);
+    place(21, 4, 2);
+    put("2(iv).Date of despatch (ddmmyy)", 5, 0, 2);
+    place(22, 5, 3);
+    put("4.Canvass time  (in minutes)", 6, 0, 2);
+    place(23, 6, 2);
+    put("5.No of FI/ASO", 7, 0, 2);
+    place(24, 7, 2);
+    put("6.", 8, 0);
+    put("Re ma rks", 8, 1);
+    put("(i) in blk 8/9", 9, 1);
+    place(25, 9, 2);
+    place(26, 9, 3);
+    put("(ii) else where", 10, 1);
+    place(27, 10, 2);
+    place(28, 10, 3);
+    grid2->setColumnStretch(4, 1);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(block2);
+    right->addWidget(DataGrid, 1);
+    right->addStretch();
+    auto* body = new QHBoxLayout;
+    body->addWidget(block1, 5);
+    body->addLayout(right, 4);
+    Compose(nullptr, body);
+
+    Form_Load();
+}
+
+void orcl_211a::Prefill(bool afterDelete) {
+    const std::string values[] = {s_.CurFsuNo,     s_.FsuRound,    "211",
+                                  s_.FsuSample,    s_.FsuSector,   s_.FsuStateRegion,
+                                  s_.FsuDistrict,  s_.FsuStratum,  s_.FsuSubStratum,
+                                  s_.FsuSubRound,  afterDelete ? s_.FsuSro : "0000",
+                                  afterDelete ? s_.CurSeg : "", s_.CurSss,     s_.CurSsu};
+    for (int box = 0; box <= 13; ++box) SetBox(box, values[box]);
+}
+
+void orcl_211a::Recount(const std::string& done) {
+    try {
+        RecountHouseholds(s_, record_);
+    } catch (const std::exception& e) {
+        Report(done + ", but the household counts could not be updated.", e);
+    }
+}
+
+void orcl_211a::RecordSaved(bool inserted) {
+    IdentificationBlockScreen::RecordSaved(inserted);
+    Recount("Block 1 is saved");
+}
+
+void orcl_211a::DeleteRecord() { DeleteHousehold(s_, record_.Table().schedule); }
+
+void orcl_211a::RecordDeleted() { Recount("The household is deleted"); }
+
+}  // namespace r78
