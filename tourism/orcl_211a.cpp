@@ -118,47 +118,48 @@ orcl_211a::orcl_211a(SharedState& state) : IdentificationBlockScreen(state, Para
     auto* grid2 = new QGridLayout(block2);
     grid2->setVerticalSpacing(6);
     grid2->setHorizontalSpacing(10);
-    auto put = [&](const QString& text, int row, int column, int span = 1) {
-        grid2->addWidget(new QLabel(text, this), row, column, 1, span);
+    auto put = [&](const QString& text, int row, int column) {
+        grid2->addWidget(new QLabel(text, this), row, column);
     };
     auto place = [&](int box, int row, int column) {
         Text1[box]->setFixedWidth(BoxPixels(box));
         grid2->addWidget(Text1[box], row, column, Qt::AlignLeft);
     };
-    put("Col. 3", 0, 2);
-    put("Col. 4", 0, 3);
-    put("1.", 1, 0);
-    put("Employee code", 1, 1);
-    put("1(a) (ii)", 2, 1);
-    place(18, 2, 2);
-    place(19, 2, 3);
-    put("1(b) (ii)", 3, 1);
-    place(20, 3, 2);
-    put("2(i).Date of survey (ddmmyy)", 4, 0, 2);
-    place(21, 4, 2);
-    put("2(iv).Date of despatch (ddmmyy)", 5, 0, 2);
-    place(22, 5, 3);
-    put("4.Canvass time  (in minutes)", 6, 0, 2);
-    place(23, 6, 2);
-    put("5.No of FI/ASO", 7, 0, 2);
-    place(24, 7, 2);
-    put("6.", 8, 0);
-    put("Re ma rks", 8, 1);
-    put("(i) in blk 8/9", 9, 1);
-    place(25, 9, 2);
-    place(26, 9, 3);
-    put("(ii) else where", 10, 1);
-    place(27, 10, 2);
-    place(28, 10, 3);
-    grid2->setColumnStretch(4, 1);
+    // Items down the left; their entries under "Col. 3" and "Col. 4".
+    put("Col. 3", 0, 1);
+    put("Col. 4", 0, 2);
+    put("1. Employee code", 1, 0);
+    put("      1(a) (ii)", 2, 0);
+    place(18, 2, 1);
+    place(19, 2, 2);
+    put("      1(b) (ii)", 3, 0);
+    place(20, 3, 1);
+    put("2(i).Date of survey (ddmmyy)", 4, 0);
+    place(21, 4, 1);
+    put("2(iv).Date of despatch (ddmmyy)", 5, 0);
+    place(22, 5, 2);
+    put("4.Canvass time  (in minutes)", 6, 0);
+    place(23, 6, 1);
+    put("5.No of FI/ASO", 7, 0);
+    place(24, 7, 1);
+    put("6. Re ma rks", 8, 0);
+    put("      (i) in blk 8/9", 9, 0);
+    place(25, 9, 1);
+    place(26, 9, 2);
+    put("      (ii) else where", 10, 0);
+    place(27, 10, 1);
+    place(28, 10, 2);
+    grid2->setColumnStretch(3, 1);
+    grid2->setRowStretch(11, 1);
 
-    auto* right = new QVBoxLayout;
-    right->addWidget(block2);
-    right->addWidget(DataGrid, 1);
-    right->addStretch();
-    auto* body = new QHBoxLayout;
-    body->addWidget(block1, 5);
-    body->addLayout(right, 4);
+    // Both blocks side by side; the error list below them, the screen's width.
+    auto* blocks = new QHBoxLayout;
+    blocks->addWidget(block1, 1);
+    blocks->addWidget(block2, 1);
+    auto* body = new QVBoxLayout;
+    body->addLayout(blocks);
+    body->addWidget(DataGrid, 1);
+    body->addStretch();
     Compose(nullptr, body);
 
     Form_Load();

@@ -102,10 +102,11 @@ orcl_211c::orcl_211c(SharedState& state) : SingleRecordBlockScreen(state, Params
                     "7.  No. of overnight trips of duration less than or equal to 180 days completed during last "
                     "365 days",
                     this),
-                row++, 0, 1, 3);
+                row++, 1, 1, 2);
         }
         // Items 7.1 to 7.5 stand indented under their heading.
-        AddItem(grid, row++, 0, box >= 6 && box <= 10 ? "    " : "", labels[box], box);
+        const QString indent = box >= 6 && box <= 10 ? "      " : "";
+        AddItem(grid, row++, 0, "", indent + labels[box], box);
     }
     grid->setColumnStretch(3, 1);
     grid->setRowStretch(row, 1);

@@ -31,7 +31,7 @@ TEST_F(Orcl211cTest, EachBoxRuleWithTheOccupationsXAndTheSectorsHouseholdTypes) 
     EXPECT_EQ(screen->Label30->text(), "&Go to Blk");
     bool ampersand = false;
     for (const QLabel* label : screen->findChildren<QLabel*>())
-        ampersand |= label->text() == "7.4  Education & training";
+        ampersand |= label->text().trimmed() == "7.4  Education & training";
     EXPECT_TRUE(ampersand);
 
     const char* nco = "nco-3 digit pl";
