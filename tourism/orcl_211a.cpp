@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <iterator>
 
 #include "core/Text.h"
 #include "core/Values.h"
@@ -118,37 +119,34 @@ orcl_211a::orcl_211a(SharedState& state) : IdentificationBlockScreen(state, Para
     auto* grid2 = new QGridLayout(block2);
     grid2->setVerticalSpacing(6);
     grid2->setHorizontalSpacing(10);
-    auto put = [&](const QString& text, int row, int column) {
-        grid2->addWidget(new QLabel(text, this), row, column);
+    // Items down the left; their entries under "Col. 3" and "Col. 4" (-1: none).
+    struct Row {
+        const char* label;
+        int col3, col4;
     };
-    auto place = [&](int box, int row, int column) {
-        Text1[box]->setFixedWidth(BoxPixels(box));
-        grid2->addWidget(Text1[box], row, column, Qt::AlignLeft);
+    const Row rows[] = {
+        {"1. Employee code", -1, -1},
+        {"      1(a) (ii)", 18, 19},
+        {"      1(b) (ii)", 20, -1},
+        {"2(i).Date of survey (ddmmyy)", 21, -1},
+        {"2(iv).Date of despatch (ddmmyy)", -1, 22},
+        {"4.Canvass time  (in minutes)", 23, -1},
+        {"5.No of FI/ASO", 24, -1},
+        {"6. Re ma rks", -1, -1},
+        {"      (i) in blk 8/9", 25, 26},
+        {"      (ii) else where", 27, 28},
     };
-    // Items down the left; their entries under "Col. 3" and "Col. 4".
-    put("Col. 3", 0, 1);
-    put("Col. 4", 0, 2);
-    put("1. Employee code", 1, 0);
-    put("      1(a) (ii)", 2, 0);
-    place(18, 2, 1);
-    place(19, 2, 2);
-    put("      1(b) (ii)", 3, 0);
-    place(20, 3, 1);
-    put("2(i).Date of survey (ddmmyy)", 4, 0);
-    place(21, 4, 1);
-    put("2(iv).Date of despatch (ddmmyy)", 5, 0);
-    place(22, 5, 2);
-    put("4.Canvass time  (in minutes)", 6, 0);
-    place(23, 6, 1);
-    put("5.No of FI/ASO", 7, 0);
-    place(24, 7, 1);
-    put("6. Re ma rks", 8, 0);
-    put("      (i) in blk 8/9", 9, 0);
-    place(25, 9, 1);
-    place(26, 9, 2);
-    put("      (ii) else where", 10, 0);
-    place(27, 10, 1);
-    place(28, 10, 2);
+    grid2->addWidget(new QLabel("Col. 3", this), 0, 1);
+    grid2->addWidget(new QLabel("Col. 4", this), 0, 2);
+    for (int r = 0; r < static_cast<int>(std::size(rows)); ++r) {
+        grid2->addWidget(new QLabel(rows[r].label, this), r + 1, 0);
+        for (int column : {1, 2}) {
+            const int box = column == 1 ? rows[r].col3 : rows[r].col4;
+            if (box < 0) continue;
+            Text1[box]->setFixedWidth(BoxPixels(box));
+            grid2->addWidget(Text1[box], r + 1, column, Qt::AlignLeft);
+        }
+    }
     grid2->setColumnStretch(3, 1);
     grid2->setRowStretch(11, 1);
 
