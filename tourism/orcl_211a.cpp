@@ -37,9 +37,9 @@ SingleRecordParams Params() {
     params.goToLabel = "&Go to Blk:";
     params.rules = {
         // The sample sub-division is kept in three digits; none keyed is "000".
-        {"SU",
-         false,
-         {rule::Rewrite([](const std::string& t, const FieldReader&) { return LeadingZeros(t, 3); })}},
+        {"SU", false, {rule::Rewrite([](const std::string& t, const FieldReader&) {
+             return LeadingZeros(t, 3);
+         })}},
         // The informant's serial number is kept in two digits, as block 3 keeps it.
         {"INFSLN",
          true,
@@ -53,8 +53,9 @@ SingleRecordParams Params() {
         // A reason belongs to a substituted or casualty household only.
         {"RES_SUBST",
          true,
-         {rule::Test([](const std::string&, const FieldReader& row) { return InCodeList(row("SVC"), "2,3,x"); },
-                     "subst/casualty Code should be only when survey code is 2 or 3"),
+         {rule::Test(
+              [](const std::string&, const FieldReader& row) { return InCodeList(row("SVC"), "2,3,x"); },
+              "subst/casualty Code should be only when survey code is 2 or 3"),
           rule::InList("1,2,3,9,x", "subst/casualty Code should be 1,2,3 or 9")}},
     };
     for (FieldRule& r : rule::Block2()) params.rules.push_back(std::move(r));
@@ -164,11 +165,20 @@ orcl_211a::orcl_211a(SharedState& state) : IdentificationBlockScreen(state, Para
 }
 
 void orcl_211a::Prefill(bool afterDelete) {
-    const std::string values[] = {s_.CurFsuNo,     s_.FsuRound,    "211",
-                                  s_.FsuSample,    s_.FsuSector,   s_.FsuStateRegion,
-                                  s_.FsuDistrict,  s_.FsuStratum,  s_.FsuSubStratum,
-                                  s_.FsuSubRound,  afterDelete ? s_.FsuSro : "0000",
-                                  afterDelete ? s_.CurSeg : "", s_.CurSss,     s_.CurSsu};
+    const std::string values[] = {s_.CurFsuNo,
+                                  s_.FsuRound,
+                                  "211",
+                                  s_.FsuSample,
+                                  s_.FsuSector,
+                                  s_.FsuStateRegion,
+                                  s_.FsuDistrict,
+                                  s_.FsuStratum,
+                                  s_.FsuSubStratum,
+                                  s_.FsuSubRound,
+                                  afterDelete ? s_.FsuSro : "0000",
+                                  afterDelete ? s_.CurSeg : "",
+                                  s_.CurSss,
+                                  s_.CurSsu};
     for (int box = 0; box <= 13; ++box) SetBox(box, values[box]);
 }
 

@@ -97,12 +97,11 @@ orcl_211c::orcl_211c(SharedState& state) : SingleRecordBlockScreen(state, Params
     int row = 0;
     for (int box = 0; box <= 16; ++box) {
         if (box == 6) {
-            grid->addWidget(
-                ui::TextLabel(
-                    "7.  No. of overnight trips of duration less than or equal to 180 days completed during last "
-                    "365 days",
-                    this),
-                row++, 1, 1, 2);
+            grid->addWidget(ui::TextLabel("7.  No. of overnight trips of duration less than or equal to 180 "
+                                          "days completed during last "
+                                          "365 days",
+                                          this),
+                            row++, 1, 1, 2);
         }
         // Items 7.1 to 7.5 stand indented under their heading.
         const QString indent = box >= 6 && box <= 10 ? "      " : "";
