@@ -18,6 +18,13 @@ IdentificationBlockScreen::IdentificationBlockScreen(SharedState& s, SingleRecor
                                                      SurveyCodeGates gates)
     : SingleRecordBlockScreen(s, std::move(params)), gates_(std::move(gates)) {}
 
+void IdentificationBlockScreen::PrefillFsuParticulars(const std::string& schedule) {
+    const std::string values[] = {s_.CurFsuNo,      s_.FsuRound,       schedule,       s_.FsuSample,
+                                  s_.FsuSector,     s_.FsuStateRegion, s_.FsuDistrict, s_.FsuStratum,
+                                  s_.FsuSubStratum, s_.FsuSubRound};
+    for (int box = 0; box <= 9; ++box) SetBox(box, values[box]);
+}
+
 bool IdentificationBlockScreen::CodeMovesOn() {
     SurveyCode() = Box(gates_.box);
     return Among(gates_.moveCodes, SurveyCode());

@@ -41,6 +41,10 @@ protected:
     // Sch0SurveyCode or HhSurveyCode: the code as the gates last took it from its box.
     virtual std::string& SurveyCode() = 0;
 
+    // Boxes 0 to 9 of a new row: the FSU's number and its particulars from the
+    // sample list, with the schedule's number ("000", "211", "051") in box 2.
+    void PrefillFsuParticulars(const std::string& schedule);
+
     bool SaveGate() override;
     bool GoToGate(int target) override;
     void RecordSaved(bool inserted) override;

@@ -165,21 +165,12 @@ orcl_211a::orcl_211a(SharedState& state) : IdentificationBlockScreen(state, Para
 }
 
 void orcl_211a::Prefill(bool afterDelete) {
-    const std::string values[] = {s_.CurFsuNo,
-                                  s_.FsuRound,
-                                  "211",
-                                  s_.FsuSample,
-                                  s_.FsuSector,
-                                  s_.FsuStateRegion,
-                                  s_.FsuDistrict,
-                                  s_.FsuStratum,
-                                  s_.FsuSubStratum,
-                                  s_.FsuSubRound,
-                                  afterDelete ? s_.FsuSro : "0000",
-                                  afterDelete ? s_.CurSeg : "",
-                                  s_.CurSss,
-                                  s_.CurSsu};
-    for (int box = 0; box <= 13; ++box) SetBox(box, values[box]);
+    PrefillFsuParticulars("211");
+    // A load shows the SRO as "0000"; a refill after a delete the FSU's own.
+    SetBox(10, afterDelete ? s_.FsuSro : "0000");
+    SetBox(11, afterDelete ? s_.CurSeg : "");
+    SetBox(12, s_.CurSss);
+    SetBox(13, s_.CurSsu);
 }
 
 void orcl_211a::Recount(const std::string& done) {
