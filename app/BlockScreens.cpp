@@ -4,6 +4,9 @@
 #include "listing/orcl_000b.h"
 #include "listing/orcl_000c.h"
 #include "tourism/orcl_211I.h"
+#include "tourism/orcl_211a.h"
+#include "tourism/orcl_211b.h"
+#include "tourism/orcl_211c.h"
 #include "tourism/orcl_211h.h"
 
 namespace r78 {
@@ -18,6 +21,9 @@ BlockScreens::BlockScreens(SharedState& s) : s_(s) {
     Add<orcl_000a>(1);
     Add<orcl_000b>(2);
     Add<orcl_000c>(3);
+    Add<orcl_211a>(4);
+    Add<orcl_211b>(5);
+    Add<orcl_211c>(6);
     Add<orcl_211h>(11);
     Add<orcl_211I>(12);
 }

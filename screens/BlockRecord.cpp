@@ -1,5 +1,6 @@
 #include "screens/BlockRecord.h"
 
+#include "core/HouseholdCounts.h"
 #include "core/Text.h"
 #include "core/Values.h"
 #include "core/WorkQueries.h"
@@ -134,6 +135,26 @@ void ArchiveAndDelete(SharedState& s, const std::vector<int>& tables, bool house
                      stamped);
     }
     for (int index : tables) conn.Execute("delete from  " + layout::BlockTableAt(index).name + where, key);
+}
+
+void DeleteHousehold(SharedState& s, int schType) {
+    std::vector<int> tables;
+    for (const layout::BlockTable* t : layout::ScheduleTables(schType)) tables.push_back(t->index);
+    db::Transaction tx(*s.FsuConn);
+    ArchiveAndDelete(s, tables, true);
+    tx.Commit();
+}
+
+std::optional<HouseholdCounts> RecountHouseholds(SharedState& s, const BlockRecord& block1) {
+    const int committed = s.HhExists;
+    try {
+        auto counts = UpdateHhCounts(s, block1.Table().schedule, s.CurFsuNo, s.CurSss, s.CurSsu);
+        s.HhExists = block1.Exists() ? 1 : 0;
+        return counts;
+    } catch (...) {
+        s.HhExists = committed;
+        throw;
+    }
 }
 
 }  // namespace r78

@@ -18,14 +18,22 @@ IdentificationBlockScreen::IdentificationBlockScreen(SharedState& s, SingleRecor
                                                      SurveyCodeGates gates)
     : SingleRecordBlockScreen(s, std::move(params)), gates_(std::move(gates)) {}
 
+void IdentificationBlockScreen::PrefillFsuParticulars(const std::string& schedule) {
+    const std::string values[] = {s_.CurFsuNo,      s_.FsuRound,       schedule,       s_.FsuSample,
+                                  s_.FsuSector,     s_.FsuStateRegion, s_.FsuDistrict, s_.FsuStratum,
+                                  s_.FsuSubStratum, s_.FsuSubRound};
+    for (int box = 0; box <= 9; ++box) SetBox(box, values[box]);
+}
+
 bool IdentificationBlockScreen::CodeMovesOn() {
     SurveyCode() = Box(gates_.box);
     return Among(gates_.moveCodes, SurveyCode());
 }
 
-// The code is tested as the box holds it; the shared code changes only with a
-// row that reached the file (RecordSaved).
+// The code is tested as the box holds it; on the listing the shared code
+// changes only with a row that reached the file (RecordSaved).
 bool IdentificationBlockScreen::SaveGate() {
+    if (gates_.saveTakesCode) SurveyCode() = Box(gates_.box);
     if (Among(gates_.saveCodes, Box(gates_.box))) return true;
     ErrBeep(gates_.saveMessage);
     Text1[gates_.box]->setFocus();

@@ -18,6 +18,9 @@ struct SurveyCodeGates {
     std::string saveFirstMessage;   // Next before the row is saved
     // Where Next puts the focus after the code refused it: the code's box, or Text3.
     bool nextRefusalToCodeBox = false;
+    // Save takes the code from its box before testing it, as Next and Go to Blk
+    // do (a household's screen); otherwise the code is taken once the row is saved.
+    bool saveTakesCode = false;
 };
 
 // Blocks 1 and 2 of a schedule: the identification boxes come pre-filled from
@@ -37,6 +40,10 @@ protected:
 
     // Sch0SurveyCode or HhSurveyCode: the code as the gates last took it from its box.
     virtual std::string& SurveyCode() = 0;
+
+    // Boxes 0 to 9 of a new row: the FSU's number and its particulars from the
+    // sample list, with the schedule's number ("000", "211", "051") in box 2.
+    void PrefillFsuParticulars(const std::string& schedule);
 
     bool SaveGate() override;
     bool GoToGate(int target) override;

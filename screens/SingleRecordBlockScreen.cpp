@@ -75,7 +75,7 @@ int SingleRecordBlockScreen::BoxPixels(int box) const {
 void SingleRecordBlockScreen::AddItem(QGridLayout* grid, int row, int column, const QString& item,
                                       const QString& label, int box) {
     if (!item.isEmpty()) grid->addWidget(new QLabel(item, this), row, column);
-    grid->addWidget(new QLabel(label, this), row, column + 1);
+    grid->addWidget(ui::TextLabel(label, this), row, column + 1);
     Text1[box]->setFixedWidth(BoxPixels(box));
     grid->addWidget(Text1[box], row, column + 2, Qt::AlignLeft);
 }

@@ -75,7 +75,7 @@ protected:
     int BoxOf(const std::string& field) const;
     // The text of the box that holds a column; "" when none does.
     std::string Field(const std::string& field) const;
-    // A label and its box in a grid row: "1." "FSU Serial No" [box].
+    // A label and its box in a grid row: "1." "FSU Serial No" [box]; "&&" in a label shows "&".
     void AddItem(QGridLayout* grid, int row, int column, const QString& item, const QString& label, int box);
     int BoxPixels(int box) const;
 

@@ -1,0 +1,194 @@
+#include "tourism/orcl_211a.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QVBoxLayout>
+#include <iterator>
+
+#include "core/Text.h"
+#include "core/Values.h"
+#include "validation/checks_211.h"
+
+namespace r78 {
+
+namespace {
+
+std::string LeadingZeros(const std::string& digits, size_t width) {
+    const std::string t = text::Trim(digits);
+    return t.size() < width ? std::string(width - t.size(), '0') + t : t;
+}
+
+SingleRecordParams Params() {
+    SingleRecordParams params;
+    params.index = 4;
+    params.kind = RecordKind::HouseholdBlock1;
+    params.blockNo = 1;
+    params.blockName = "1";
+    params.noRecordsMessage = "Block contains no records";
+    params.digitMessage = "numeric entry please ";
+    params.blockCheck = [](SharedState& s, int) { ValBlk211_1(s); };
+    params.householdCheck = [](SharedState& s) { ValHH211(s); };
+    params.header = {{"FSU NO:", HeaderItem::Value::Fsu},
+                     {"SEGMENT NO:", HeaderItem::Value::Segment},
+                     {"SSS NO:", HeaderItem::Value::Sss},
+                     {"SHH NO:", HeaderItem::Value::Ssu}};
+    params.scheduleHeading = "SCHEDULE 21.1: DOMESTIC TOURISM EXPENDITURE";
+    params.goToLabel = "&Go to Blk:";
+    params.rules = {
+        // The sample sub-division is kept in three digits; none keyed is "000".
+        {"SU", false, {rule::Rewrite([](const std::string& t, const FieldReader&) {
+             return LeadingZeros(t, 3);
+         })}},
+        // The informant's serial number is kept in two digits, as block 3 keeps it.
+        {"INFSLN",
+         true,
+         {rule::Rewrite([](const std::string& t, const FieldReader&) {
+              return InCodeList(t, "01..09,x") ? LeadingZeros(t, 2) : t;
+          }),
+          rule::InList("01..99,x", "informant srl no. should be 01 to 99")}},
+        {"RC", true, {rule::InList("1,2,3,4,9,x", "Response Code should be 1 to 4 or 9")}},
+        // Surveyed (1), substituted and surveyed (2) or casualty (3); blank is no code.
+        {"SVC", false, {rule::Between(1, 3, "survey code invalid")}},
+        // A reason belongs to a substituted or casualty household only.
+        {"RES_SUBST",
+         true,
+         {rule::Test(
+              [](const std::string&, const FieldReader& row) { return InCodeList(row("SVC"), "2,3,x"); },
+              "subst/casualty Code should be only when survey code is 2 or 3"),
+          rule::InList("1,2,3,9,x", "subst/casualty Code should be 1,2,3 or 9")}},
+    };
+    for (FieldRule& r : rule::Block2()) params.rules.push_back(std::move(r));
+    return params;
+}
+
+// Any of surveyed, substituted or casualty may be saved; only a surveyed
+// household (original or substitute) has further blocks to enter.
+SurveyCodeGates Gates() {
+    SurveyCodeGates gates;
+    gates.box = 16;
+    gates.saveCodes = {"1", "2", "3"};
+    gates.saveMessage = "survey code should be 1 or 2 or 3 for saving the block";
+    gates.moveCodes = {"1", "2"};
+    gates.nextMessage = "survey code should be 1 or 2 for navigating to next block";
+    gates.otherBlockMessage = "survey code should be 1 or 2 for navigating to other block";
+    gates.saveFirstMessage = "please save the block first";
+    gates.nextRefusalToCodeBox = true;
+    gates.saveTakesCode = true;
+    return gates;
+}
+
+}  // namespace
+
+orcl_211a::orcl_211a(SharedState& state) : IdentificationBlockScreen(state, Params(), Gates()) {
+    setObjectName("orcl_211a");
+
+    auto* block1 = new QGroupBox("Block - 1. Identification of Sample Household  (Level - 01)", this);
+    auto* grid1 = new QGridLayout(block1);
+    grid1->setVerticalSpacing(4);
+    grid1->setHorizontalSpacing(10);
+    // Items 1 to 3 and the FSU's particulars on the left, items 4 to 10 beside them.
+    const char* items1[][2] = {
+        {"1.", "FSU Serial No"},
+        {"2.", "Round No"},
+        {"3.", "Schedule No."},
+        {"", "Sample"},
+        {"", "Sector"},
+        {"", "TQS-Region"},
+        {"", "District"},
+        {"", "Stratum "},
+        {"", "Sub-Stratum"},
+        {"", "Sub-Round"},
+        {"", "KVO-Sub_Reg"},
+        {"4.", "Sample Sub division No."},
+        {"5.", "2nd Stage  Stratum"},
+        {"6.", "HHS  No"},
+        {"7.", "Sl.No. of Informant"},
+        {"8.", "Resp Code"},
+        {"9.", "Survey Code"},
+        {"10.", "Reason Subs/casu."},
+    };
+    for (int box = 0; box <= 17; ++box) {
+        const bool left = box <= 10;
+        AddItem(grid1, left ? box : box - 11, left ? 0 : 4, items1[box][0], items1[box][1], box);
+    }
+    grid1->setColumnMinimumWidth(3, 16);
+    grid1->setColumnStretch(6, 1);
+    grid1->setRowStretch(11, 1);
+
+    auto* block2 = new QGroupBox("Block - 2. Particulars of Field Operation (Level - 01)", this);
+    auto* grid2 = new QGridLayout(block2);
+    grid2->setVerticalSpacing(6);
+    grid2->setHorizontalSpacing(10);
+    // Items down the left; their entries under "Col. 3" and "Col. 4" (-1: none).
+    struct Row {
+        const char* label;
+        int col3, col4;
+    };
+    const Row rows[] = {
+        {"1. Employee code", -1, -1},
+        {"      1(a) (ii)", 18, 19},
+        {"      1(b) (ii)", 20, -1},
+        {"2(i).Date of survey (ddmmyy)", 21, -1},
+        {"2(iv).Date of despatch (ddmmyy)", -1, 22},
+        {"4.Canvass time  (in minutes)", 23, -1},
+        {"5.No of FI/ASO", 24, -1},
+        {"6. Re ma rks", -1, -1},
+        {"      (i) in blk 8/9", 25, 26},
+        {"      (ii) else where", 27, 28},
+    };
+    grid2->addWidget(new QLabel("Col. 3", this), 0, 1);
+    grid2->addWidget(new QLabel("Col. 4", this), 0, 2);
+    for (int r = 0; r < static_cast<int>(std::size(rows)); ++r) {
+        grid2->addWidget(new QLabel(rows[r].label, this), r + 1, 0);
+        for (int column : {1, 2}) {
+            const int box = column == 1 ? rows[r].col3 : rows[r].col4;
+            if (box < 0) continue;
+            Text1[box]->setFixedWidth(BoxPixels(box));
+            grid2->addWidget(Text1[box], r + 1, column, Qt::AlignLeft);
+        }
+    }
+    grid2->setColumnStretch(3, 1);
+    grid2->setRowStretch(11, 1);
+
+    // Both blocks side by side; the error list below them, the screen's width.
+    auto* blocks = new QHBoxLayout;
+    blocks->addWidget(block1, 1);
+    blocks->addWidget(block2, 1);
+    auto* body = new QVBoxLayout;
+    body->addLayout(blocks);
+    body->addWidget(DataGrid, 1);
+    body->addStretch();
+    Compose(nullptr, body);
+
+    Form_Load();
+}
+
+void orcl_211a::Prefill(bool afterDelete) {
+    PrefillFsuParticulars("211");
+    // A load shows the SRO as "0000"; a refill after a delete the FSU's own.
+    SetBox(10, afterDelete ? s_.FsuSro : "0000");
+    SetBox(11, afterDelete ? s_.CurSeg : "");
+    SetBox(12, s_.CurSss);
+    SetBox(13, s_.CurSsu);
+}
+
+void orcl_211a::Recount(const std::string& done) {
+    try {
+        const auto counts = RecountHouseholds(s_, record_);
+        if (counts && s_.Packet) s_.Packet->ShowHhCount(record_.Table().schedule, counts->households);
+    } catch (const std::exception& e) {
+        Report(done + ", but the household counts could not be updated.", e);
+    }
+}
+
+void orcl_211a::RecordSaved(bool inserted) {
+    IdentificationBlockScreen::RecordSaved(inserted);
+    Recount("Block 1 is saved");
+}
+
+void orcl_211a::DeleteRecord() { DeleteHousehold(s_, record_.Table().schedule); }
+
+void orcl_211a::RecordDeleted() { Recount("The household is deleted"); }
+
+}  // namespace r78
