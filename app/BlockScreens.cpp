@@ -1,6 +1,7 @@
 #include "app/BlockScreens.h"
 
 #include "indicators/ApplianceAgeScreen.h"
+#include "indicators/orcl_051f.h"
 #include "listing/orcl_000a.h"
 #include "listing/orcl_000b.h"
 #include "listing/orcl_000c.h"
@@ -19,6 +20,7 @@ BlockScreens::BlockScreens(SharedState& s) : s_(s) {
     Add<orcl_000c>(3);
     Add<orcl_051d>(16);
     Add<orcl_051e>(17);
+    Add<orcl_051f>(18);
 }
 
 BlockScreens::~BlockScreens() {
