@@ -2,6 +2,7 @@
 
 #include "indicators/ApplianceAgeScreen.h"
 #include "indicators/orcl_051f.h"
+#include "indicators/orcl_051g.h"
 #include "listing/orcl_000a.h"
 #include "listing/orcl_000b.h"
 #include "listing/orcl_000c.h"
@@ -21,6 +22,7 @@ BlockScreens::BlockScreens(SharedState& s) : s_(s) {
     Add<orcl_051d>(16);
     Add<orcl_051e>(17);
     Add<orcl_051f>(18);
+    Add<orcl_051g>(19);
 }
 
 BlockScreens::~BlockScreens() {
