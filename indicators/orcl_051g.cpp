@@ -98,11 +98,18 @@ orcl_051g::orcl_051g(SharedState& state) : SingleRecordBlockScreen(state, Params
     items->setVerticalSpacing(6);
     items->setHorizontalSpacing(12);
     for (int box = 0; box <= LastBox(); ++box) AddItem(items, box, 0, "", labels[box], box);
-    // The group labels stand left of the items they qualify.
-    items->addWidget(ui::TextLabel(" If 1 in item 1", this), 1, 0, 3, 1, Qt::AlignRight | Qt::AlignVCenter);
-    items->addWidget(ui::TextLabel("in sq. ft && in whole no.", this), 11, 0, 5, 1,
-                     Qt::AlignRight | Qt::AlignVCenter);
+    // The group labels stand left of the items they qualify, narrow enough to
+    // leave the error list its room.
+    auto group = [&](const QString& text, int firstRow, int rows) {
+        QLabel* label = ui::TextLabel(text, this);
+        label->setWordWrap(true);
+        label->setFixedWidth(label->fontMetrics().horizontalAdvance(" If 1 in item 1") + 4);
+        items->addWidget(label, firstRow, 0, rows, 1, Qt::AlignRight | Qt::AlignVCenter);
+    };
+    group(" If 1 in item 1", 1, 3);
+    group("in sq. ft && in whole no.", 11, 5);
     items->setRowStretch(LastBox() + 1, 1);
+    items->setColumnStretch(3, 1);
 
     auto* body = new QHBoxLayout;
     body->addLayout(items);
