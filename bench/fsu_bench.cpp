@@ -4,6 +4,9 @@
 // transaction; one update statement per block table).
 #include <benchmark/benchmark.h>
 
+#include <QApplication>
+#include <QTest>
+
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -16,6 +19,7 @@
 #include "core/DatabaseFiles.h"
 #include "core/Loader.h"
 #include "core/Startup.h"
+#include "indicators/orcl_051f.h"
 #include "platform/fs/PathMap.h"
 #include "validation/Freeze.h"
 #include "validation/HouseholdRun.h"
@@ -222,6 +226,71 @@ void BM_Freeze(benchmark::State& state) {
     Report(state, total, "one update per table");
 }
 
+// The household of Schedule 5.1 with the most members in block 5.
+void ChooseLargestBlock5Household() {
+    g->s.CurSchType = 2;
+    auto rs = g->s.FsuConn->Query(
+        "select SSS, SSU, count(*) as n from S051L06 group by SSS, SSU order by n desc, SSS, SSU limit 1");
+    g->s.CurSss = rs.Field("SSS").Text();
+    g->s.CurSsu = rs.Field("SSU").Text();
+}
+
+// Block 5, the widest screen of Schedule 5.1: made, loaded and shown.
+void BM_OpenBlock5(benchmark::State& state) {
+    OpenCopy("screen051.mdb");
+    ChooseLargestBlock5Household();
+    double total = 0;
+    for (auto _ : state) {
+        auto t0 = std::chrono::steady_clock::now();
+        auto* screen = new orcl_051f(g->s);
+        screen->show();
+        QApplication::processEvents();
+        total += std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+        delete screen;
+    }
+    state.counters["ms"] = total / static_cast<double>(state.iterations()) * 1000;
+}
+
+// One member keyed into block 5 by Enter alone: each Enter checks its cell and
+// moves the cursor on, scrolling sideways; the Enter on the last column also
+// writes the row, whose commit waits for the disk (see the floor "write one row").
+void BM_EnterAcrossBlock5(benchmark::State& state) {
+    OpenCopy("keys051.mdb");
+    ChooseLargestBlock5Household();
+    auto* screen = new orcl_051f(g->s);
+    screen->show();
+    QApplication::setActiveWindow(screen);
+    QApplication::processEvents();
+    double moves = 0, slowestMove = 0, writes = 0, slowestWrite = 0;
+    long keys = 0;
+    int member = 10;
+    for (auto _ : state) {
+        screen->DataGridX->SetCurrentCell(screen->DataGridX->RecordCount(), 5);
+        for (int column = 5; column <= 43; ++column) {
+            const std::string text = column == 5 ? std::to_string(member) : column == 6 ? "40" : "";
+            QTest::keyClicks(QApplication::focusWidget(), QString::fromStdString(text));
+            auto t0 = std::chrono::steady_clock::now();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QApplication::processEvents();
+            const double each = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+            if (column < 43) {
+                moves += each;
+                slowestMove = std::max(slowestMove, each);
+                ++keys;
+            } else {
+                writes += each;
+                slowestWrite = std::max(slowestWrite, each);
+            }
+        }
+        if (++member > 99) member = 10;
+    }
+    delete screen;
+    state.counters["enter_ms"] = moves / static_cast<double>(keys) * 1000;
+    state.counters["slowest_enter_ms"] = slowestMove * 1000;
+    state.counters["row_write_ms"] = writes / static_cast<double>(state.iterations()) * 1000;
+    state.counters["slowest_row_write_ms"] = slowestWrite * 1000;
+}
+
 double WriteErrorRowsFloor(long rows) {
     auto conn = db::Connection::Open(g->root / "R78" / "data" / "floor.mdb");
     return Seconds([&] {
@@ -251,6 +320,12 @@ void MeasureFloors() {
             conn.Execute("Update " + t.name + " set creby = creby where fsuno = ?", {kFsu});
         tx.Commit();
     });
+    // One grid row of block 5 inserted on its own, as the grid writes it.
+    long member = 0;
+    g->floors["write one row"] = Seconds([&] {
+        conn.Execute("insert into S051L06 (FSUNO, SSS, SSU, SLNO) values (?, '9', '99', ?)",
+                     {kFsu, std::to_string(++member)});
+    }, 20);
     std::printf("Block rows in the FSU: %ld\n", blockRows);
     for (const auto& [name, seconds] : g->floors) std::printf("Floor %-22s %10.3f ms\n", name.c_str(), seconds * 1000);
 }
@@ -258,6 +333,8 @@ void MeasureFloors() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     Fixture fixture;
     g = &fixture;
     char pattern[] = "/tmp/r78bench-XXXXXX";
@@ -290,6 +367,10 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("ValidateSch0.0", BM_ListingRun)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("ValidateHouseholds", BM_HouseholdRun)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(3);
     benchmark::RegisterBenchmark("Freeze", BM_Freeze)->Unit(benchmark::kMillisecond)->Iterations(5);
+    benchmark::RegisterBenchmark("OpenScreen/orcl_051f", BM_OpenBlock5)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("EnterAcross/orcl_051f", BM_EnterAcrossBlock5)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(20);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
