@@ -30,16 +30,18 @@ ApplianceAgeScreen::ApplianceAgeScreen(SharedState& s, const Appliance& applianc
 }
 
 orcl_051d::orcl_051d(SharedState& state)
-    : ApplianceAgeScreen(state, {16, "B41C2", "Block-4.1. Age of air-conditioner(s) possessed by HHD   (Level - 05)",
-                                 "Age\nof air\ncondi\ntioner\nC(2)",
-                                 [](SharedState& s, int rows) { ValBlk051_41(s, rows); }}) {
+    : ApplianceAgeScreen(
+          state,
+          {16, "B41C2", "Block-4.1. Age of air-conditioner(s) possessed by HHD   (Level - 05)",
+           "Age\nof air\ncondi\ntioner\nC(2)", [](SharedState& s, int rows) { ValBlk051_41(s, rows); }}) {
     setObjectName("orcl_051d");
 }
 
 orcl_051e::orcl_051e(SharedState& state)
-    : ApplianceAgeScreen(state, {17, "B42C2", "Block-4.2. Age of air-cooler(s) possessed by HHD   (Level - 06)",
-                                 "Age\nof air-\ncooler\n(s)\nC(2)",
-                                 [](SharedState& s, int rows) { ValBlk051_42(s, rows); }}) {
+    : ApplianceAgeScreen(
+          state,
+          {17, "B42C2", "Block-4.2. Age of air-cooler(s) possessed by HHD   (Level - 06)",
+           "Age\nof air-\ncooler\n(s)\nC(2)", [](SharedState& s, int rows) { ValBlk051_42(s, rows); }}) {
     setObjectName("orcl_051e");
 }
 

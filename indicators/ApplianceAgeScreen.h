@@ -18,7 +18,7 @@ protected:
         int index;
         std::string ageField;  // "B41C2"
         QString title;
-        QString ageCaption;    // its lines joined by line feeds, "C(2)" last
+        QString ageCaption;  // its lines joined by line feeds, "C(2)" last
         BlockCheck check;
     };
     ApplianceAgeScreen(SharedState& s, const Appliance& appliance);

@@ -21,16 +21,18 @@ FieldRule Level(std::string field) {
                               "code 01 to 08, 10 to 15 please");
 }
 FieldRule Class(std::string field) {
-    return rule::TwoDigitCode(std::move(field), "1..12,x", "2-digit code 01 to 12 please", "code 01 to 12 please");
+    return rule::TwoDigitCode(std::move(field), "1..12,x", "2-digit code 01 to 12 please",
+                              "code 01 to 12 please");
 }
 
 }  // namespace
 
 GridParams orcl_051f::Params() {
     GridParams p;
-    Schedule051Block(p, 18,
-                     "Block-5.Person level information on education and ICT skills for HHD members with age>3 "
-                     "(level - 07)");
+    Schedule051Block(
+        p, 18,
+        "Block-5.Person level information on education and ICT skills for HHD members with age>3 "
+        "(level - 07)");
     p.blockCheck = [](SharedState& s, int rows) { ValBlk051_5(s, rows); };
     p.columns = {
         {"SLNO", " \n \nSl\nNo\nI1", 350},

@@ -26,7 +26,8 @@ FieldRule Number(std::string field, const char* numericMessage = kNumeric, long 
 
 SingleRecordParams orcl_051g::Params() {
     SingleRecordParams p;
-    Schedule051Block(p, 19, "Block-6. Purchase/ construction of house(s)/ flat(s) by HHD for residential purpose");
+    Schedule051Block(p, 19,
+                     "Block-6. Purchase/ construction of house(s)/ flat(s) by HHD for residential purpose");
     p.kind = RecordKind::HouseholdBlock;
     p.blockName = "6";
     p.blockCheck = [](SharedState& s, int) { ValBlk051_6(s); };

@@ -51,11 +51,15 @@ TEST_P(ApplianceAgeTest, EachCellTakesAPositiveNumberOfTwoDigitsAndTheAgeEndsThe
         Texts messages;  // none: accepted
     };
     const Case cases[] = {
-        {SLNO, "5 ", {"numeric positive entry please"}}, {SLNO, "0", {"positive entry please"}},
-        {SLNO, "00", {"positive entry please"}},         {SLNO, "", {"numeric positive entry please"}},
-        {AGE, "0", {"positive entry please"}},           {AGE, " ", {"numeric positive entry please"}},
+        {SLNO, "5 ", {"numeric positive entry please"}},
+        {SLNO, "0", {"positive entry please"}},
+        {SLNO, "00", {"positive entry please"}},
+        {SLNO, "", {"numeric positive entry please"}},
+        {AGE, "0", {"positive entry please"}},
+        {AGE, " ", {"numeric positive entry please"}},
         {AGE, "abc", {kWidth2, "numeric positive entry please"}},
-        {AGE, "123", {kWidth2}},                         {SLNO, "99999999999999999999", {kWidth2}},
+        {AGE, "123", {kWidth2}},
+        {SLNO, "99999999999999999999", {kWidth2}},
         {SLNO, " 5", {}},
     };
     for (const Case& c : cases) {
@@ -133,7 +137,8 @@ TEST_P(ApplianceAgeTest, ValidateBlockListsEachSerialOutOfStep) {
     Click(screen->Cmdval);
     EXPECT_EQ(f.ErrorLines(), (Texts{error, std::string(b.blk) + "|04|1|srlno not continuous from 1||Crit"}));
     Click(screen->CmdValHH);
-    EXPECT_EQ(screen->DataGrid->Caption(), "List of Error Messages detected by Data Validation Checks Household level");
+    EXPECT_EQ(screen->DataGrid->Caption(),
+              "List of Error Messages detected by Data Validation Checks Household level");
 }
 
 INSTANTIATE_TEST_SUITE_P(Blocks, ApplianceAgeTest,
@@ -146,7 +151,7 @@ TEST_F(HouseholdScreenTest, GoToBlkFromBlock41) {
         int shows;  // 16: the screen stays, with the focus in the box
         Texts messages;
     };
-    const Case cases[] = {{"", 16, {}},   {"4.1", 16, {}}, {"x", 16, {"beep"}},
+    const Case cases[] = {{"", 16, {}},    {"4.1", 16, {}}, {"x", 16, {"beep"}},
                           {"4.2", 17, {}}, {"9", 13, {}},   {"   ", 13, {}}};
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string("\"") + c.typed + "\"");

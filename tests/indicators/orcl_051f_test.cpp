@@ -52,7 +52,8 @@ TEST_F(Block5Test, ShowsItsThirtyNineColumnsEachAtLeastAsWideAsItsCaption) {
         const QStringList lines = Grid()->ColumnCaption(c).split('\n');
         EXPECT_EQ(lines.size(), c == SLNO ? 5 : 6);
         EXPECT_TRUE(lines.last().startsWith('I')) << "the last line names the item";
-        for (const QString& line : lines) EXPECT_GE(view->columnWidth(c), metrics.horizontalAdvance(line)) << line.toStdString();
+        for (const QString& line : lines)
+            EXPECT_GE(view->columnWidth(c), metrics.horizontalAdvance(line)) << line.toStdString();
     }
     EXPECT_EQ(shown, 39);
     EXPECT_EQ(twips, 28900);
@@ -134,8 +135,9 @@ TEST_F(Block5Test, EachKindOfCellAcceptsOrRefusesWithItsMessages) {
 TEST_F(Block5Test, EnterWalksTheRowInViewToTheNextRowWhichNextStores) {
     Open();
     // A member of 25 at college: level 07, class blank, then the ICT skills.
-    const Texts row = {"1", "25", "1", "1", "6", "1", "07", "1", "1", "10", "2", "2", "2", "2", "2", "1", "1", "1",
-                       "9", "", "", "", "", "", "", "", "", "", "", "", "1", "1", "2", "2", "1", "1", "2", "2", "2"};
+    const Texts row = {"1", "25", "1", "1", "6", "1", "07", "1", "1", "10", "2", "2", "2",
+                       "2", "2",  "1", "1", "1", "9", "",   "",  "",  "",   "",  "",  "",
+                       "",  "",   "",  "",  "1", "1", "2",  "2", "1", "1",  "2", "2", "2"};
     ASSERT_EQ(row.size(), 39u);
     int widest = 0;
     for (size_t i = 0; i < row.size(); ++i) {

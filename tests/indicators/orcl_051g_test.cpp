@@ -57,7 +57,8 @@ TEST_F(Block6Test, EachBoxRuleRefusesWithItsMessageInTheGivenOrder) {
         Key(c.box, c.typed);
         EXPECT_EQ(Messages(), c.messages);
         if (c.messages.empty()) {
-            EXPECT_EQ(test::Focus(), c.box == 18 ? static_cast<QWidget*>(screen->CmdSave) : screen->Text1[c.box + 1]);
+            EXPECT_EQ(test::Focus(),
+                      c.box == 18 ? static_cast<QWidget*>(screen->CmdSave) : screen->Text1[c.box + 1]);
         } else {
             EXPECT_EQ(test::Focus(), screen->Text1[c.box]);
             EXPECT_EQ(screen->Text1[c.box]->text().toStdString(), c.left);
@@ -71,7 +72,8 @@ TEST_F(Block6Test, EachBoxRuleRefusesWithItsMessageInTheGivenOrder) {
 
 TEST_F(Block6Test, SaveInsertsBlanksAsNullAndUpdatesThemAsEmptyTexts) {
     Open();
-    for (auto [box, text] : std::vector<std::pair<int, const char*>>{{0, "1"}, {1, "1"}, {2, "0"}, {3, "1"}, {8, "2019"}})
+    for (auto [box, text] :
+         std::vector<std::pair<int, const char*>>{{0, "1"}, {1, "1"}, {2, "0"}, {3, "1"}, {8, "2019"}})
         Key(box, text);
     Click(screen->CmdSave);
     EXPECT_TRUE(Messages().empty());
@@ -114,7 +116,8 @@ TEST_F(Block6Test, ValidateSavesABlankNewRecordFirstAndStopsWhenTheSaveFails) {
     const auto errors = f.ErrorRows();
     ASSERT_FALSE(errors.empty());
     for (const auto& e : errors) EXPECT_EQ(e.blk, "B 6") << e.msg1;
-    EXPECT_EQ(screen->DataGrid->Caption(), "List of Error Messages detected by Data Validation Checks block level");
+    EXPECT_EQ(screen->DataGrid->Caption(),
+              "List of Error Messages detected by Data Validation Checks block level");
 }
 
 TEST_F(Block6Test, LeavingANewRecordAsksToSaveItAndABlankOneStays) {
