@@ -67,51 +67,31 @@ TEST_F(Block5Test, EachKindOfCellAcceptsOrRefusesWithItsMessages) {
     Open();
     const char* numeric = "numeric entry please";
     const char* level = "code 01 to 08, 10 to 15 please";
-    const char* activity = "code 1 to 6 or 9 please";
     struct Case {
         const char* field;
         const char* typed;
         Texts messages;  // none: accepted, the cursor one column on
     };
     const Case cases[] = {
-        // The serial: given, positive, kept in two digits.
         {"SLNO", "", {"numeric positive entry please"}},
         {"SLNO", "0", {"positive entry please"}},
         {"SLNO", "5", {}},
-        // The age: given, any number.
         {"B5I2", "", {"numeric positive entry please"}},
         {"B5I2", "1234", {"field length exceeds field size field size = 3"}},
         {"B5I2", "0", {}},
-        {"B5I2", "123", {}},
-        // Codes: blank passes; a lone blank or a letter is no number.
-        {"B5I3", "", {}},
+        // Codes: blank passes; a lone blank is no number.
         {"B5I3", " ", {numeric}},
-        {"B5I3", "a", {numeric}},
-        {"B5I3", "3", {"code 1 or 2 please"}},
         {"B5I3", "12", {"field length exceeds field size field size = 1", "code 1 or 2 please"}},
-        {"B5I3", "2", {}},
+        {"B5I3", "", {}},
         {"B5I4", "4", {"code 1 to 3 please"}},
-        {"B5I4", "3", {}},
-        {"B5I41", "x", {numeric}},
         {"B5I41", "99", {}},
-        {"B5I52", "5", {"code 1 to 4 please"}},
-        {"B5I5101", "3", {"code 1 or 2 please"}},
-        {"B5I5102", "7", {activity}},
-        {"B5I5102", "9", {}},
-        {"B5I662", "8", {activity}},
-        {"B5I58", "4", {"code 1 to 3 please"}},
+        {"B5I5102", "7", {"code 1 to 6 or 9 please"}},
         // Two-digit codes: digits, then two characters, then the list.
         {"B5I51", "a", {numeric}},
         {"B5I51", "9", {"2-digit code 01 to 08, 10 to 15 please"}},
         {"B5I51", "09", {level}},
-        {"B5I51", "16", {level}},
         {"B5I51", "10", {}},
-        {"B5I61", "15", {}},
-        {"B5I541", "1", {"2-digit code 01 to 12 please"}},
         {"B5I541", "13", {"code 01 to 12 please"}},
-        {"B5I541", "12", {}},
-        {"B5I62", "01", {}},
-        {"B5I15", "2", {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.field) + " \"" + c.typed + "\"");
