@@ -1,5 +1,8 @@
 #include "app/BlockScreens.h"
 
+#include "indicators/ApplianceAgeScreen.h"
+#include "indicators/orcl_051f.h"
+#include "indicators/orcl_051g.h"
 #include "listing/orcl_000a.h"
 #include "listing/orcl_000b.h"
 #include "listing/orcl_000c.h"
@@ -26,6 +29,10 @@ BlockScreens::BlockScreens(SharedState& s) : s_(s) {
     Add<orcl_211c>(6);
     Add<orcl_211h>(11);
     Add<orcl_211I>(12);
+    Add<orcl_051d>(16);
+    Add<orcl_051e>(17);
+    Add<orcl_051f>(18);
+    Add<orcl_051g>(19);
 }
 
 BlockScreens::~BlockScreens() {

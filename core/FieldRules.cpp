@@ -72,6 +72,13 @@ RuleStep Between(long low, long high, std::string message) {
         std::move(message));
 }
 
+RuleStep NotNegative(std::string message) {
+    return Test([](const std::string& t, const FieldReader&) {
+        return IsAllDigits(t) || (IsNumeric(t) && ToDouble(t) >= 0);
+    },
+                std::move(message));
+}
+
 RuleStep Length(size_t n, std::string message) {
     return Test([n](const std::string& t, const FieldReader&) { return text::CharCount(t) == n; }, std::move(message));
 }
@@ -83,6 +90,12 @@ RuleStep TrimmedAtLeast(size_t n, std::string message) {
 
 FieldRule Code(std::string field, std::string codeList, std::string message) {
     return {std::move(field), true, {Digits(kNumericEntry), InList(std::move(codeList), std::move(message))}};
+}
+
+FieldRule TwoDigitCode(std::string field, std::string codeList, std::string lengthMessage, std::string message) {
+    return {std::move(field),
+            true,
+            {Digits(kNumericEntry), Length(2, std::move(lengthMessage)), InList(std::move(codeList), std::move(message))}};
 }
 
 FieldRule AnyDigits(std::string field, std::string message) {

@@ -62,6 +62,8 @@ RuleStep InList(std::string codeList, std::string message);
 RuleStep AtLeast(long n, std::string message);
 RuleStep AtMost(long n, std::string message);
 RuleStep Between(long low, long high, std::string message);
+// A number not below 0. A text that is no number fails, rather than reading as 0.
+RuleStep NotNegative(std::string message);
 // Exactly n characters as typed, blanks included.
 RuleStep Length(size_t n, std::string message);
 // At least n characters once the blanks around are removed.
@@ -71,6 +73,10 @@ RuleStep Rewrite(std::function<std::string(const std::string& text, const FieldR
 
 // A code: blank passes; digits, else "numeric entry please"; then the code list.
 FieldRule Code(std::string field, std::string codeList, std::string message);
+// A two-digit code: blank passes; digits, else "numeric entry please"; then
+// exactly two characters as typed ("9" is refused, "09" is not), else
+// lengthMessage; then the code list, else message.
+FieldRule TwoDigitCode(std::string field, std::string codeList, std::string lengthMessage, std::string message);
 // Digits of any value, or blank.
 FieldRule AnyDigits(std::string field, std::string message = kNumericEntry);
 // A serial number or count that must be given: digits, else "numeric positive
