@@ -3,6 +3,8 @@
 #include "listing/orcl_000a.h"
 #include "listing/orcl_000b.h"
 #include "listing/orcl_000c.h"
+#include "tourism/orcl_211d.h"
+#include "tourism/orcl_211e.h"
 
 namespace r78 {
 
@@ -16,6 +18,8 @@ BlockScreens::BlockScreens(SharedState& s) : s_(s) {
     Add<orcl_000a>(1);
     Add<orcl_000b>(2);
     Add<orcl_000c>(3);
+    Add<orcl_211d>(7);
+    Add<orcl_211e>(8);
 }
 
 BlockScreens::~BlockScreens() {
