@@ -5,6 +5,8 @@
 #include "listing/orcl_000c.h"
 #include "tourism/orcl_211d.h"
 #include "tourism/orcl_211e.h"
+#include "tourism/orcl_211f.h"
+#include "tourism/orcl_211g.h"
 
 namespace r78 {
 
@@ -20,6 +22,8 @@ BlockScreens::BlockScreens(SharedState& s) : s_(s) {
     Add<orcl_000c>(3);
     Add<orcl_211d>(7);
     Add<orcl_211e>(8);
+    Add<orcl_211f>(9);
+    Add<orcl_211g>(10);
 }
 
 BlockScreens::~BlockScreens() {
