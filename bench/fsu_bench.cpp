@@ -4,6 +4,8 @@
 // transaction; one update statement per block table).
 #include <benchmark/benchmark.h>
 
+#include <QApplication>
+
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -17,6 +19,7 @@
 #include "core/Loader.h"
 #include "core/Startup.h"
 #include "platform/fs/PathMap.h"
+#include "tourism/orcl_211f.h"
 #include "validation/Freeze.h"
 #include "validation/HouseholdRun.h"
 #include "validation/ValidationRun.h"
@@ -222,6 +225,40 @@ void BM_Freeze(benchmark::State& state) {
     Report(state, total, "one update per table");
 }
 
+// The widest block screen, block 6.1's 63 columns, opened offscreen on a
+// household with a trip on every serial number a trip may have.
+void BM_OpenTripExpenditure(benchmark::State& state) {
+    OpenCopy("screen.mdb");
+    g->s.CurSchType = 1;
+    g->s.CurSss = "3";
+    g->s.CurSsu = "20";
+    {
+        db::Transaction tx(*g->s.FsuConn);
+        g->s.FsuConn->Execute("delete from S211L06 where sss = ? and SSU = ?", {g->s.CurSss, g->s.CurSsu});
+        // Every amount of every trip differs, so that no two cells of an amount column read alike.
+        const layout::BlockTable& table = layout::BlockTableAt(9);
+        for (int trip = 1; trip <= 98; ++trip) {
+            std::map<std::string, std::string> cells = {
+                {"DPC", "101"}, {"FSUNO", kFsu}, {"SSS", g->s.CurSss}, {"SSU", g->s.CurSsu}, {"SLNO", Two(trip)}};
+            for (size_t i = 6; i < table.listed.size(); ++i)
+                if (table.listed[i].width >= 7) cells[table.listed[i].name] = std::to_string(100000 + trip * 100 + i);
+            InsertRow(*g->s.FsuConn, table, cells, trip);
+        }
+        tx.Commit();
+    }
+    double total = 0;
+    for (auto _ : state) {
+        auto t0 = std::chrono::steady_clock::now();
+        auto* screen = new orcl_211f(g->s);
+        screen->show();
+        QApplication::processEvents();
+        total += std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+        if (!screen->Loaded()) state.SkipWithError("the screen did not load");
+        delete screen;
+    }
+    state.counters["ms"] = total / static_cast<double>(state.iterations()) * 1000;
+}
+
 double WriteErrorRowsFloor(long rows) {
     auto conn = db::Connection::Open(g->root / "R78" / "data" / "floor.mdb");
     return Seconds([&] {
@@ -258,6 +295,9 @@ void MeasureFloors() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The screens are opened without a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     Fixture fixture;
     g = &fixture;
     char pattern[] = "/tmp/r78bench-XXXXXX";
@@ -290,6 +330,7 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("ValidateSch0.0", BM_ListingRun)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("ValidateHouseholds", BM_HouseholdRun)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(3);
     benchmark::RegisterBenchmark("Freeze", BM_Freeze)->Unit(benchmark::kMillisecond)->Iterations(5);
+    benchmark::RegisterBenchmark("OpenBlock6.1Screen", BM_OpenTripExpenditure)->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
