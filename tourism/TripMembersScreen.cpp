@@ -101,7 +101,8 @@ TripMembersScreen::TripMembersScreen(SharedState& s, const Block& block)
 }
 
 int TripMembersScreen::ItemColumn(const std::string& field) const {
-    if (field.size() <= prefix_.size() || !text::EqualsNoCase(field.substr(0, prefix_.size()), prefix_)) return 0;
+    if (field.size() <= prefix_.size() || !text::EqualsNoCase(field.substr(0, prefix_.size()), prefix_))
+        return 0;
     return static_cast<int>(DigitValue(field.substr(prefix_.size())));
 }
 
@@ -148,7 +149,9 @@ int TripMembersScreen::ColStepAfter(const std::string& field) {
 }
 
 // The total line ends at its column 3.
-bool TripMembersScreen::EndsRowAt(const std::string& field) const { return ItemColumn(field) == 3 && OnTotalLine(); }
+bool TripMembersScreen::EndsRowAt(const std::string& field) const {
+    return ItemColumn(field) == 3 && OnTotalLine();
+}
 
 // The map is the screen's in use: the other trip block's entries go.
 void TripMembersScreen::BeforeBind() {

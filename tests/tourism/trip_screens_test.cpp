@@ -59,7 +59,8 @@ protected:
         auto rs = f.s.FsuConn->Query("select " + columns + " from " + table + " order by rowid");
         for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
             std::string row;
-            for (int i = 0; i < rs.FieldCount(); ++i) row += (i ? " " : "") + (rs.Field(i).IsNull() ? "-" : rs.Field(i).Text());
+            for (int i = 0; i < rs.FieldCount(); ++i)
+                row += (i ? " " : "") + (rs.Field(i).IsNull() ? "-" : rs.Field(i).Text());
             rows.push_back(row);
         }
         return rows;
@@ -102,8 +103,6 @@ protected:
     GridBlockScreen* screen = nullptr;
 };
 
-const Texts kWidth1{"field length exceeds field size field size = 1"};
-
 TEST_F(TripBlocksTest, ATripOfTwoMembersAndItsTotalLineAreKeyedStoredAndConsistent) {
     ASSERT_TRUE(Open(7));
     EXPECT_EQ(screen->Label2->text(),
@@ -134,6 +133,7 @@ TEST_F(TripBlocksTest, EachTripColumnAcceptsOrRefusesWithItsMessage) {
     const char* modes = "entry 01 to 08, 10 or 19 please";
     const char* months = "entry 01 to 12 please";
     const char* states = "entry 01 to 35 please";
+    const char* width3 = "field length exceeds field size field size = 3";
     for (const std::string p : {"B51C", "B52C"}) {
         SCOPED_TRACE(p);
         const bool b51 = p == "B51C";
@@ -145,7 +145,7 @@ TEST_F(TripBlocksTest, EachTripColumnAcceptsOrRefusesWithItsMessage) {
             {p + "2", "", {}}, {p + "2", "#", {numericPositive}}, {p + "2", "0", {positive}},
             {p + "3", "", {numericPositive}}, {p + "3", "00", {positive}}, {p + "3", "4", {}, "04"},
             {p + "4", "110", {}}, {p + "4", "111", {"age > 110! recheck pl"}},
-            {p + "4", "99999999999999999999", {"field length exceeds field size field size = 3", "age > 110! recheck pl"}},
+            {p + "4", "99999999999999999999", {width3, "age > 110! recheck pl"}},
             {p + "5", "8", {"code 1 to 7 or 9 please"}}, {p + "5", "(", {"numeric entry please"}},
             {p + "6", "3", {"code 1 or 2 please"}},
             {p + "7", "5", {modes}}, {p + "7", "09", {modes}}, {p + "7", "19", {}}, {p + "8", "5", {modes}},
@@ -167,7 +167,9 @@ TEST_F(TripBlocksTest, TheTotalLineTakesOnlyColumnThreeWhichEndsTheRow) {
     ASSERT_TRUE(Open(7));
     std::vector<Case> cases;
     for (int q = 2; q <= 15; ++q)
-        if (q != 3) cases.push_back({"B51C" + std::to_string(q), "1", {"col-" + std::to_string(q) + " should be blank"}});
+        if (q != 3)
+            cases.push_back({"B51C" + std::to_string(q), "1",
+                             {"col-" + std::to_string(q) + " should be blank"}});
     // "099" is the total line too, as the grid holds it.
     CheckCells(cases, "099");
     CheckCells({{"B51C4", "1234", {"field length exceeds field size field size = 3", "col-4 should be blank"}},
@@ -294,8 +296,10 @@ TEST_F(TripBlocksTest, EachExpenditureItemGroupAcceptsOrRefusesWithItsMessage) {
             {"SLNO", "0", {"positive entry please"}}, {"SLNO", "7", {}, "07"},
             {p + "3", "1234567", {}}, {p + "40", "#", {"numeric entry please"}},
             {p + "41", "12345678", {"field length exceeds field size field size = 7"}},
-            {p + "11", "12345678", {}}, {p + "15", "123456789", {"field length exceeds field size field size = 8"}},
-            {p + "2", "", {}}, {p + "2", "3", {"code 1 or 2 please"}}, {p + "2", "12", {kWidth1[0], "code 1 or 2 please"}},
+            {p + "11", "12345678", {}},
+            {p + "15", "123456789", {"field length exceeds field size field size = 8"}},
+            {p + "2", "", {}}, {p + "2", "3", {"code 1 or 2 please"}},
+            {p + "2", "12", {"field length exceeds field size field size = 1", "code 1 or 2 please"}},
             {p + "165", "9", {"code 1 or 2 please"}}, {p + "34", "(", {"numeric entry please"}},
             {p + "12", "3", {}}, {p + "14", "4", {"code 1 to 3 please"}},
             {p + "171", "9", {}}, {p + "174", "3", {"code 1, 2 or 9 please"}},
@@ -320,10 +324,12 @@ TEST_F(TripBlocksTest, ExpenditureBlocksShowTheSameSixLineColumnsButForPrefixTit
     };
     std::vector<std::tuple<std::string, QString, int>> columns[2];
     for (const Block& b :
-         {Block{9, "Block-6.1.Particulars of expenditure for all trips in last 365 days covered in block 5.1 (level - 06 to 10)",
+         {Block{9,
+                "Block-6.1.Particulars of expenditure for all trips in last 365 days covered in block 5.1 (level - 06 to 10)",
                 {"FSUNO:", "SSS NO:", "SU NO:", "SHH NO:"},
                 "List of Error Messages detected by Data Validation Checks Household level"},
-          Block{10, "Block-6.2.Particulars of expenditure for all trips in last 30 days covered in block 5.2 (level - 11 to 15)",
+          Block{10,
+                "Block-6.2.Particulars of expenditure for all trips in last 30 days covered in block 5.2 (level - 11 to 15)",
                 {"FSUNO:", "SU NO:", "SSS NO:", "SHH NO:"},
                 "List of Error Messages detected by Data Validation Checks block level"}}) {
         SCOPED_TRACE(b.index);
