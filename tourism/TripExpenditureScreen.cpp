@@ -112,20 +112,18 @@ GridParams Params(const TripExpenditureScreen::Block& b) {
     p.blockTitle = b.title;
     p.header = b.header;
     p.order = " order by fsuno, SSS,SSU,slno";
-    p.columns = TripExpenditureScreen::Columns(b.prefix);
-    p.rules.push_back(rule::Positive("SLNO", true));
-    for (const Item& item : kItems) p.rules.push_back(ItemRule(b.prefix + item.number, item.kind));
+    p.columns = {{"SLNO", " \n \nSl\nNo\nI1", 350}};
+    p.rules = {rule::Positive("SLNO", true)};
+    for (const Item& item : kItems) {
+        const std::string field = b.prefix + item.number;
+        p.columns.push_back({field, item.caption, item.width});
+        p.rules.push_back(ItemRule(field, item.kind));
+    }
     p.lastEditField = p.columns.back().field;
     return p;
 }
 
 }  // namespace
-
-std::vector<GridColumn> TripExpenditureScreen::Columns(const std::string& prefix) {
-    std::vector<GridColumn> columns{{"SLNO", " \n \nSl\nNo\nI1", 350}};
-    for (const Item& item : kItems) columns.push_back({prefix + item.number, item.caption, item.width});
-    return columns;
-}
 
 TripExpenditureScreen::TripExpenditureScreen(SharedState& s, const Block& block)
     : GridBlockScreen(s, Params(block)) {

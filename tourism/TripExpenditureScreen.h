@@ -24,9 +24,6 @@ public:
         BlockCheck check;
     };
 
-    // The shown columns of a block, SLNO first: fields, captions and widths.
-    static std::vector<GridColumn> Columns(const std::string& prefix);
-
 protected:
     TripExpenditureScreen(SharedState& s, const Block& block);
 };
