@@ -10,6 +10,10 @@
 #include "tourism/orcl_211a.h"
 #include "tourism/orcl_211b.h"
 #include "tourism/orcl_211c.h"
+#include "tourism/orcl_211d.h"
+#include "tourism/orcl_211e.h"
+#include "tourism/orcl_211f.h"
+#include "tourism/orcl_211g.h"
 #include "tourism/orcl_211h.h"
 
 namespace r78 {
@@ -27,6 +31,10 @@ BlockScreens::BlockScreens(SharedState& s) : s_(s) {
     Add<orcl_211a>(4);
     Add<orcl_211b>(5);
     Add<orcl_211c>(6);
+    Add<orcl_211d>(7);
+    Add<orcl_211e>(8);
+    Add<orcl_211f>(9);
+    Add<orcl_211g>(10);
     Add<orcl_211h>(11);
     Add<orcl_211I>(12);
     Add<orcl_051d>(16);

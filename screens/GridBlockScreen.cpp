@@ -36,13 +36,14 @@ GridBlockScreen::GridBlockScreen(SharedState& s, GridParams params)
         connect(CmdValHH, &QPushButton::clicked, this, [this] { Guard([this] { CmdValHH_Click(); }); });
 
     // A handler that fails swallows its key and keeps the focus in the grid.
-    DataGridX->onKeyDown = [this](int& key, Qt::KeyboardModifiers) {
+    DataGridX->onKeyDown = [this](int& key, Qt::KeyboardModifiers shift) {
         bool done = false;
         Guard([&] {
             DataGridX_KeyDown(key);
             done = true;
         });
         if (!done) key = 0;
+        if (key == ui::kKeyTab && !(shift & Qt::ShiftModifier)) MarkTabMove();
     };
     DataGridX->onKeyPress = [this](int& ascii) {
         bool done = false;
@@ -251,10 +252,7 @@ void GridBlockScreen::DataGridX_KeyPress(int& keyAscii) {
     // Enter moves on as Tab does.
     if (keyAscii == ui::kKeyReturn || keyAscii == ui::kKeyTab) {
         keyAscii = ui::kKeyTab;
-        // The grid's own move follows at once; a later commit (a click, an arrow,
-        // a button) must not step the cursor.
-        tabMove_ = true;
-        QTimer::singleShot(0, this, [this] { tabMove_ = false; });
+        MarkTabMove();
         return;
     }
     if (!params_.filterKeys) return;
@@ -262,6 +260,13 @@ void GridBlockScreen::DataGridX_KeyPress(int& keyAscii) {
     ErrBeep("numeric entry please");
     // The refused key acts as a Backspace.
     keyAscii = ui::kKeyBack;
+}
+
+void GridBlockScreen::MarkTabMove() {
+    // The move follows within this key; a later commit (a click, an arrow, a
+    // button, a requery) must not step the cursor.
+    tabMove_ = true;
+    QTimer::singleShot(0, this, [this] { tabMove_ = false; });
 }
 
 void GridBlockScreen::DataGridX_Validate(bool& cancel) {

@@ -103,6 +103,9 @@ protected:
     // How many columns the cursor moves on when the grid's own Enter or Tab move
     // follows an update of the field (the trip screens skip the total line's column 2).
     virtual int ColStepAfter(const std::string& /*field*/) { return 1; }
+    // Whether an accepted Enter in the field, or leaving the grid from it, goes on
+    // to the next row before the last edit column (a total line that ends early).
+    virtual bool EndsRowAt(const std::string& /*field*/) const { return false; }
     // Before the grid is bound at load, and once its rows are there.
     virtual void BeforeBind() {}
     virtual void AfterBind() {}
@@ -124,7 +127,9 @@ private:
     // Field names resolved to grid positions once the grid is bound.
     void ResolveFields();
     const FieldRule* RuleAt(int column) const;
-    bool EndsRow(int column) const { return column == lastEdit_; }
+    bool EndsRow(int column) const {
+        return column == lastEdit_ || (column >= firstEdit_ && column < lastEdit_ && EndsRowAt(FieldAt(column)));
+    }
     // The listing's block 6 is keyed by the FSU and the schedule code SCH; every
     // other grid block by the household (DPC, FSUNO, SU, sss, SSU).
     bool Listing() const;
@@ -141,6 +146,8 @@ private:
     int firstEdit_ = -1, lastEdit_ = -1;
     std::vector<int> keyColumns_;
     std::vector<const FieldRule*> rules_;  // by grid column
+    // The grid's own move to the next column follows at once (Enter, Tab).
+    void MarkTabMove();
     // An Enter or Tab is moving the cursor on: an update may step it further.
     bool tabMove_ = false;
 };
