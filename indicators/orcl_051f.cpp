@@ -7,13 +7,9 @@ namespace r78 {
 
 namespace {
 
-constexpr const char* kOneOrTwo = "code 1 or 2 please";
 constexpr const char* kOneToThree = "code 1 to 3 please";
 // What a member did in the last 7 days.
 constexpr const char* kActivity = "code 1 to 6 or 9 please";
-
-// Yes (1) or no (2).
-FieldRule YesNo(std::string field) { return rule::Code(std::move(field), "1,2,x", kOneOrTwo); }
 
 // The level of education (01-08, 10-15) and the class (01-12) are keyed in two digits.
 FieldRule Level(std::string field) {

@@ -2,7 +2,6 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QVBoxLayout>
 
 #include "indicators/Schedule051.h"
 #include "validation/checks_051.h"
@@ -12,7 +11,6 @@ namespace r78 {
 namespace {
 
 constexpr const char* kNumeric = "numeric entry  please";
-constexpr const char* kOneOrTwo = "code 1 or 2 please";
 
 // A count or an area: a number not below 0, and at most limit where one is set.
 FieldRule Number(std::string field, const char* numericMessage = kNumeric, long limit = -1,
@@ -29,12 +27,9 @@ SingleRecordParams orcl_051g::Params() {
     Schedule051Block(p, 19,
                      "Block-6. Purchase/ construction of house(s)/ flat(s) by HHD for residential purpose");
     p.kind = RecordKind::HouseholdBlock;
-    p.blockName = "6";
+    p.blockName = std::string("6");  // a bare literal here trips a false warning of g++ 12
     p.blockCheck = [](SharedState& s, int) { ValBlk051_6(s); };
-    p.header = {{"FSU NO:", HeaderItem::Value::Fsu},
-                {"SU NO:", HeaderItem::Value::Segment},
-                {"SSS NO:", HeaderItem::Value::Sss},
-                {"SHH NO:", HeaderItem::Value::Ssu}};
+    p.header = HouseholdHeader("FSU NO:");
     // How many dwellings, rural and urban: a household with none puts 0.
     const char* none = "numeric entry  please. If no purchase/constructed flat/house, put 0.";
     FieldRule urban = Number("B6I22", none, 10, "please check the entry");
@@ -42,14 +37,14 @@ SingleRecordParams orcl_051g::Params() {
     // rule refuses a text that is no number, and the text stays to be corrected.
     urban.digitsCleared = false;
     p.rules = {
-        rule::Code("B6I1", "1,2,x", kOneOrTwo),
+        YesNo("B6I1"),
         Number("B6I21", none, 10, "please check the entry"),
         urban,
         Number("B6I23", kNumeric, 10, "please check the entry"),
-        rule::Code("B6I3", "1,2,x", kOneOrTwo),
-        rule::Code("B6I4", "1,2,x", kOneOrTwo),
-        rule::Code("B6I5", "1,2,x", kOneOrTwo),
-        rule::Code("B6I6", "1,2,x", kOneOrTwo),
+        YesNo("B6I3"),
+        YesNo("B6I4"),
+        YesNo("B6I5"),
+        YesNo("B6I6"),
         {"B6I7", true, {rule::NotNegative(kNumeric), rule::Length(4, "4-digit in YYYY format please")}},
         Number("B6I8", kNumeric, 20, "please check entry"),
         Number("B6I9", kNumeric, 20, "please check entry"),
@@ -67,12 +62,6 @@ SingleRecordParams orcl_051g::Params() {
 
 orcl_051g::orcl_051g(SharedState& state) : SingleRecordBlockScreen(state, Params()) {
     setObjectName("orcl_051g");
-
-    auto* headings = new QVBoxLayout;
-    headings->setSpacing(2);
-    headings->addWidget(Label21);
-    headings->addWidget(Label2);
-    headings->addWidget(ui::HeadingLabel("(Level - 08 )", this, 1.0));
 
     const char* labels[] = {
         "1. Whether HHD purchased/construted house/flat",
@@ -116,7 +105,7 @@ orcl_051g::orcl_051g(SharedState& state) : SingleRecordBlockScreen(state, Params
     body->addLayout(items);
     body->addSpacing(24);
     body->addWidget(DataGrid, 1);
-    Compose(headings, body);
+    Compose(HeadingsWithLevel(*this, "(Level - 08 )"), body);
 
     Form_Load();
 }

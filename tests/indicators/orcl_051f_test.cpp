@@ -67,12 +67,7 @@ TEST_F(Block5Test, EachKindOfCellAcceptsOrRefusesWithItsMessages) {
     Open();
     const char* numeric = "numeric entry please";
     const char* level = "code 01 to 08, 10 to 15 please";
-    struct Case {
-        const char* field;
-        const char* typed;
-        Texts messages;  // none: accepted, the cursor one column on
-    };
-    const Case cases[] = {
+    EnterCells(*screen, {
         {"SLNO", "", {"numeric positive entry please"}},
         {"SLNO", "0", {"positive entry please"}},
         {"SLNO", "5", {}},
@@ -92,24 +87,7 @@ TEST_F(Block5Test, EachKindOfCellAcceptsOrRefusesWithItsMessages) {
         {"B5I51", "09", {level}},
         {"B5I51", "10", {}},
         {"B5I541", "13", {"code 01 to 12 please"}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.field) + " \"" + c.typed + "\"");
-        const int column = Col(c.field);
-        At(0, column);
-        Clear();
-        Enter(c.typed);
-        EXPECT_EQ(Messages(), c.messages);
-        EXPECT_EQ(Grid()->CurrentRow(), 0);
-        if (!c.messages.empty()) {
-            EXPECT_EQ(Grid()->CurrentColumn(), column);
-            EXPECT_EQ(Grid()->CurrentCellText(), c.typed);
-            if (Grid()->IsEditing()) Key(Qt::Key_Escape);
-            continue;
-        }
-        EXPECT_EQ(Grid()->CurrentColumn(), column + 1);
-        EXPECT_EQ(Grid()->FieldText(0, c.field), std::string(c.field) == "SLNO" ? "05" : c.typed);
-    }
+    });
 }
 
 TEST_F(Block5Test, EnterWalksTheRowInViewToTheNextRowWhichNextStores) {

@@ -24,13 +24,7 @@ protected:
 TEST_F(Block6Test, EachBoxRuleRefusesWithItsMessageInTheGivenOrder) {
     Open();
     const std::string none = "numeric entry  please. If no purchase/constructed flat/house, put 0.";
-    struct Case {
-        int box;
-        const char* typed;
-        Texts messages;    // none: accepted, the next box (or Save) gets the focus
-        const char* left;  // the box's text after a refusal
-    };
-    const Case cases[] = {
+    EnterBoxes(*screen, {
         // The urban count is not emptied: a text that is no number is refused as such.
         {2, "#", {none}, "#"},
         {2, "11", {"please check the entry"}, "11"},
@@ -44,20 +38,7 @@ TEST_F(Block6Test, EachBoxRuleRefusesWithItsMessageInTheGivenOrder) {
         {8, "1998", {}, ""},
         {18, "5", {"code 1 to 4 please"}, "5"},
         {18, "", {}, ""},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.box) + " \"" + c.typed + "\"");
-        Clear();
-        Key(c.box, c.typed);
-        EXPECT_EQ(Messages(), c.messages);
-        if (c.messages.empty()) {
-            EXPECT_EQ(test::Focus(),
-                      c.box == 18 ? static_cast<QWidget*>(screen->CmdSave) : screen->Text1[c.box + 1]);
-        } else {
-            EXPECT_EQ(test::Focus(), screen->Text1[c.box]);
-            EXPECT_EQ(screen->Text1[c.box]->text().toStdString(), c.left);
-        }
-    }
+    });
     // Down checks as Enter does.
     Clear();
     Key(9, "21", Qt::Key_Down);
