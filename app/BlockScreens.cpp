@@ -3,6 +3,8 @@
 #include "indicators/ApplianceAgeScreen.h"
 #include "indicators/orcl_051f.h"
 #include "indicators/orcl_051g.h"
+#include "indicators/orcl_051h.h"
+#include "indicators/orcl_051I.h"
 #include "listing/orcl_000a.h"
 #include "listing/orcl_000b.h"
 #include "listing/orcl_000c.h"
@@ -41,6 +43,8 @@ BlockScreens::BlockScreens(SharedState& s) : s_(s) {
     Add<orcl_051e>(17);
     Add<orcl_051f>(18);
     Add<orcl_051g>(19);
+    Add<orcl_051h>(20);
+    Add<orcl_051I>(21);
 }
 
 BlockScreens::~BlockScreens() {

@@ -1,0 +1,56 @@
+#include "indicators/orcl_051I.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+
+#include "indicators/Schedule051.h"
+#include "validation/checks_051.h"
+
+namespace r78 {
+
+SingleRecordParams orcl_051I::Params() {
+    SingleRecordParams p;
+    Schedule051Block(p, 21, "Block-8.Food insecurity of the HHD");
+    p.kind = RecordKind::HouseholdBlock;
+    p.blockName = std::string("8");  // a bare literal here trips a false warning of g++ 12
+    p.blockCheck = [](SharedState& s, int) { ValBlk051_8(s); };
+    p.header = HouseholdHeader("FSU NO:");
+    // Whether all meals were skipped is not emptied when it holds other
+    // characters: its code list refuses them, and the text stays to be corrected.
+    FieldRule allMeals{"B8I3", true, {rule::InList("1,2,x", kOneOrTwo)}};
+    allMeals.digitsCleared = false;
+    p.rules = {
+        YesNo("B8I1"),
+        rule::AnyDigits("B8I2"),
+        allMeals,
+        rule::AnyDigits("B8I4"),
+    };
+    p.blankGoToIsZero = true;
+    return p;
+}
+
+orcl_051I::orcl_051I(SharedState& state) : SingleRecordBlockScreen(state, Params()) {
+    setObjectName("orcl_051I");
+
+    const char* labels[] = {
+        "1. Whether any member had to skip atl east one meal",
+        "2. Number of such days(in whole no.)",
+        "3. Whether any member had to skip all meals",
+        "4. Number of such days",
+    };
+    auto* items = new QGridLayout;
+    items->setVerticalSpacing(10);
+    items->setHorizontalSpacing(12);
+    for (int box = 0; box <= LastBox(); ++box) AddItem(items, box, 0, "", labels[box], box);
+    items->setRowStretch(LastBox() + 1, 1);
+
+    auto* body = new QHBoxLayout;
+    body->addLayout(items);
+    body->addSpacing(24);
+    body->addWidget(DataGrid, 1);
+    Compose(HeadingsWithLevel(*this, "(Level - 10 )"), body);
+
+    Form_Load();
+}
+
+}  // namespace r78
