@@ -46,6 +46,14 @@ RuleStep Rewrite(std::function<std::string(const std::string&, const FieldReader
     return {nullptr, "", std::move(rewrite)};
 }
 
+RuleStep FieldInList(std::string field, std::string codeList, std::string message) {
+    return Test([field = std::move(field), list = std::move(codeList)](const std::string&,
+                                                                        const FieldReader& row) {
+        return InCodeList(row(field), list);
+    },
+                std::move(message));
+}
+
 RuleStep Digits(std::string message) {
     return Test([](const std::string& t, const FieldReader&) { return IsAllDigits(t); }, std::move(message));
 }

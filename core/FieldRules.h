@@ -69,6 +69,9 @@ RuleStep Length(size_t n, std::string message);
 // At least n characters once the blanks around are removed.
 RuleStep TrimmedAtLeast(size_t n, std::string message);
 RuleStep Test(std::function<bool(const std::string& text, const FieldReader& row)> passes, std::string message);
+// Another field of the row holds a code of the list (a reason given only with
+// the survey codes that call for one).
+RuleStep FieldInList(std::string field, std::string codeList, std::string message);
 RuleStep Rewrite(std::function<std::string(const std::string& text, const FieldReader& row)> rewrite);
 
 // A code: blank passes; digits, else "numeric entry please"; then the code list.

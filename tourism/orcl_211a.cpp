@@ -53,9 +53,7 @@ SingleRecordParams Params() {
         // A reason belongs to a substituted or casualty household only.
         {"RES_SUBST",
          true,
-         {rule::Test(
-              [](const std::string&, const FieldReader& row) { return InCodeList(row("SVC"), "2,3,x"); },
-              "subst/casualty Code should be only when survey code is 2 or 3"),
+         {rule::FieldInList("SVC", "2,3,x", "subst/casualty Code should be only when survey code is 2 or 3"),
           rule::InList("1,2,3,9,x", "subst/casualty Code should be 1,2,3 or 9")}},
     };
     for (FieldRule& r : rule::Block2()) params.rules.push_back(std::move(r));
