@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QPointer>
+#include <QShortcutEvent>
 
 #include "platform/ui/Keys.h"
 
@@ -85,6 +86,26 @@ void TextBox::focusInEvent(QFocusEvent* event) {
 CommandButton::CommandButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
     setAutoDefault(false);
     setDefault(false);
+}
+
+bool CommandButton::event(QEvent* event) {
+    if (event->type() == QEvent::Shortcut) {
+        auto* shortcut = static_cast<QShortcutEvent*>(event);
+        // Two buttons sharing a key take turns at the focus, as the toolkit does it.
+        if (!shortcut->isAmbiguous() && shortcut->key() == this->shortcut()) {
+            // Shown pressed while the click runs.
+            QPointer<CommandButton> self(this);
+            setDown(true);
+            repaint();
+            click();
+            if (self) {
+                setDown(false);
+                update();
+            }
+            return true;
+        }
+    }
+    return QPushButton::event(event);
 }
 
 void CommandButton::keyPressEvent(QKeyEvent* event) {

@@ -2,10 +2,13 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QHBoxLayout>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 
+#include "platform/ui/Controls.h"
 #include "platform/ui/QtMessageService.h"
 
 namespace r78::ui {
@@ -41,6 +44,38 @@ TEST(QtMessageServiceTest, NoBoxCarriesAnIconAndQuestionsAskYesOrNo) {
         EXPECT_EQ(icon, QMessageBox::NoIcon);
         EXPECT_EQ(buttons, c.buttons);
     }
+}
+
+// A window with a Save button and a numeric box, as the block screens have them.
+class ControlsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        auto* layout = new QHBoxLayout(&window);
+        save = new CommandButton("&1. Save", &window);
+        box = new TextBox(&window);
+        layout->addWidget(save);
+        layout->addWidget(box);
+        QObject::connect(save, &QPushButton::clicked, [this] { ++clicks; });
+        box->onKeyPress = [this](int& ascii) { seen.push_back(ascii); };
+        window.show();
+        QApplication::setActiveWindow(&window);
+        box->setFocus();
+        QApplication::processEvents();
+    }
+
+    QWidget window;
+    CommandButton* save = nullptr;
+    TextBox* box = nullptr;
+    int clicks = 0;
+    std::vector<int> seen;
+};
+
+TEST_F(ControlsTest, AnAccessKeyClicksItsButtonAtOnce) {
+    // No turn of the event loop between the key and the click.
+    QTest::keyClick(box, Qt::Key_1, Qt::AltModifier);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_FALSE(save->isDown());
+    EXPECT_TRUE(seen.empty());
 }
 
 }  // namespace
