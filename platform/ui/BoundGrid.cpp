@@ -1,9 +1,12 @@
 #include "platform/ui/BoundGrid.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
@@ -130,10 +133,16 @@ QVariant RecordsetModel::headerData(int section, Qt::Orientation orientation, in
 
 // --- The grid's parts -------------------------------------------------------------
 
-// The cell editor: every key goes to the grid first, Tab included.
+// The cell editor: every key goes to the grid first, Tab included, and so does
+// every paste, so that no character reaches a cell past the key filter. Cells
+// take no drops and no input method: what they hold is typed.
 class CellEditor : public QLineEdit {
 public:
-    CellEditor(BoundGrid* grid, QWidget* parent) : QLineEdit(parent), grid_(grid) { setFrame(false); }
+    CellEditor(BoundGrid* grid, QWidget* parent) : QLineEdit(parent), grid_(grid) {
+        setFrame(false);
+        setAcceptDrops(false);
+        setAttribute(Qt::WA_InputMethodEnabled, false);
+    }
     void BaseKey(QKeyEvent* event) { QLineEdit::keyPressEvent(event); }
 
 protected:
@@ -148,6 +157,26 @@ protected:
         return QLineEdit::event(event);
     }
     void keyPressEvent(QKeyEvent* event) override { grid_->Key(event); }
+    void contextMenuEvent(QContextMenuEvent* event) override {
+        QMenu* menu = createStandardContextMenu();
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        // The menu's Paste is found by what it is wired to (older Qt wires it by name).
+        for (QAction* action : menu->actions())
+            if (QObject::disconnect(action, &QAction::triggered, this, &QLineEdit::paste) ||
+                QObject::disconnect(action, SIGNAL(triggered()), this, SLOT(paste())))
+                QObject::connect(action, &QAction::triggered, this,
+                                 [this] { grid_->Paste(QGuiApplication::clipboard()->text()); });
+        menu->popup(event->globalPos());
+    }
+    // The middle button pastes the selection where the desktop has one.
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+            grid_->Paste(QGuiApplication::clipboard()->text(QClipboard::Selection));
+            event->accept();
+            return;
+        }
+        QLineEdit::mouseReleaseEvent(event);
+    }
 
 private:
     BoundGrid* grid_;
@@ -236,23 +265,26 @@ private:
 
 namespace {
 
-// The character a key types, as the key press event sees it: Enter 13, Esc 27,
-// Backspace 8, a printable character its code; 0 for every other key.
-int CharacterOf(const QKeyEvent& event) {
+// The characters a key types, as the key press event sees them: Enter 13, Esc 27,
+// Backspace 8, else the key's printable text. Nothing for other keys, nor for
+// Control chords, which are commands (Control with Alt may be AltGr, which types).
+std::u32string CharactersOf(const QKeyEvent& event) {
     switch (event.key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            return 13;
+            return U"\r";
         case Qt::Key_Escape:
-            return 27;
+            return U"\x1b";
         case Qt::Key_Backspace:
-            return 8;
+            return U"\b";
         default:
             break;
     }
-    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return 0;
-    const QString typed = event.text();
-    return typed.size() == 1 && typed[0].isPrint() ? typed[0].unicode() : 0;
+    if ((event.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == Qt::ControlModifier) return {};
+    std::u32string typed = event.text().toStdU32String();
+    for (char32_t c : typed)
+        if (!QChar::isPrint(c)) return {};
+    return typed;
 }
 
 // Marks the time in which the grid itself adds, removes or re-reads rows.
@@ -665,22 +697,19 @@ void BoundGrid::Key(QKeyEvent* event) {
         onKeyDown(code, event->modifiers());
         if (!self || code == 0) return;
     }
-    int ascii = CharacterOf(*event);
-    if (ascii != 0 && onKeyPress) {
-        onKeyPress(ascii);
-        if (!self || ascii == 0) return;
-    }
     const int key = event->key();
-    if (ascii == 9 || ascii == 13 || (key == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier))) {
+    const std::u32string typed = CharactersOf(*event);
+    if (!typed.empty()) {
+        for (char32_t c : typed) {
+            Press(static_cast<int>(c), IsAltChord(*event));
+            if (!self) return;
+        }
+    } else if (key == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier)) {
         MoveByTab(true);
     } else if (key == Qt::Key_Backtab || key == Qt::Key_Tab) {
         MoveByTab(false);
-    } else if (ascii == 27) {
-        Escape();
-    } else if (ascii == 8) {
-        Backspace();
-    } else if (ascii != 0) {
-        TypeCharacter(ascii);
+    } else if (event->matches(QKeySequence::Paste)) {
+        Paste(QGuiApplication::clipboard()->text());
     } else if (IsEditing() && !MovesRow(key)) {
         editor_->BaseKey(event);
     } else if (MovesCell(key)) {
@@ -689,6 +718,36 @@ void BoundGrid::Key(QKeyEvent* event) {
         view_->BaseKey(event);
     } else if (key == Qt::Key_Delete && view_->selectionModel()->isRowSelected(CurrentRow(), QModelIndex())) {
         DeleteCurrentRow();
+    }
+}
+
+void BoundGrid::Press(int ascii, bool chord) {
+    if (onKeyPress) {
+        QPointer<BoundGrid> self(this);
+        onKeyPress(ascii);
+        if (!self || ascii == 0) return;
+    }
+    if (ascii == 9 || ascii == 13) {
+        MoveByTab(true);
+    } else if (ascii == 27) {
+        Escape();
+    } else if (ascii == 8) {
+        Backspace();
+    } else if (!chord) {
+        TypeCharacter(ascii);
+    }
+}
+
+// Pasted text goes in as typed, one character after another through key press;
+// a cell holds one line, so the first line break ends it.
+void BoundGrid::Paste(const QString& text) {
+    if (!Editable()) return;
+    QPointer<BoundGrid> self(this);
+    for (char32_t c : text.toStdU32String()) {
+        if (c == U'\n' || c == U'\r') break;
+        if (!QChar::isPrint(c)) continue;
+        Press(static_cast<int>(c), false);
+        if (!self) return;
     }
 }
 
@@ -702,7 +761,8 @@ void BoundGrid::TypeCharacter(int ascii) {
         // A character typed over a cell replaces its text.
         if (!OpenEditor(QString())) return;
     }
-    editor_->insert(QString(QChar(ascii)));
+    const char32_t c = static_cast<char32_t>(ascii);
+    editor_->insert(QString::fromUcs4(&c, 1));
 }
 
 void BoundGrid::Backspace() {

@@ -75,7 +75,9 @@ class CellEditor;
 // table (SetTableSource), where it keeps the old data grid's order of events:
 // - a typed character fires key down, then key press (which may change it into a
 //   Tab (9) or a Backspace (8), or swallow it as 0); on the "*" line the row is then
-//   added (add new), and the character enters the current cell;
+//   added (add new), and the character enters the current cell. Every character
+//   that reaches a cell passes key press: one typed with Alt too (it then types
+//   nothing itself, being no access key), and each character of a paste;
 // - Enter fires key down with the cell's text still in the editor, so a handler can
 //   refuse it by swallowing the key (the text and the cursor stay); the key press
 //   that follows (Enter, or the Tab a handler made of it) commits the cell and
@@ -202,6 +204,10 @@ private:
     friend class CellDelegate;
 
     void Key(QKeyEvent* event);
+    // A character through key press, then as the filter left it; a chord's own
+    // character types nothing.
+    void Press(int ascii, bool chord);
+    void Paste(const QString& text);
     void TypeCharacter(int ascii);
     void Backspace();
     void Escape();

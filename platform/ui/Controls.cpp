@@ -49,11 +49,13 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
     }
     const QString typed = event->text();
     if (typed.size() == 1 && typed[0].isPrint()) {
+        // Alt with a key that is no access key: the filter sees it, but it types nothing.
+        const bool chord = IsAltChord(*event);
         if (onKeyPress) {
             int ascii = typed[0].unicode();
             onKeyPress(ascii);
             if (!self) return;
-            if (ascii == 0) {
+            if (ascii == 0 || chord) {
                 event->accept();
                 return;
             }
@@ -64,7 +66,7 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
                 return;
             }
         }
-        if (typingLimit_ > 0 && text().size() - selectedText().size() >= typingLimit_) {
+        if (chord || (typingLimit_ > 0 && text().size() - selectedText().size() >= typingLimit_)) {
             event->accept();
             return;
         }

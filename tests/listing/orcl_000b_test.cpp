@@ -3,9 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QMenu>
 #include <QTest>
 #include <QWindow>
+#include <functional>
 
 #include "control/FsuRegistration.h"
 #include "core/Loader.h"
@@ -90,8 +94,8 @@ protected:
         for (char c : keys) QTest::keyClick(Focus(), c);
         QApplication::processEvents();
     }
-    void Key(Qt::Key key) {
-        QTest::keyClick(Focus(), key);
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(Focus(), key, modifiers);
         QApplication::processEvents();
     }
     void Enter(const std::string& keys) {
@@ -559,6 +563,59 @@ TEST_F(Block6Test, LeavingTheGridWithAnOverlongCellKeepsTheCursorOnIt) {
     EXPECT_TRUE(Messages().empty());
     EXPECT_EQ(Rows("S000L02"), Texts{"211 500 1 1234 - - - - 0 -"});
     EXPECT_EQ(Grid()->RecordCount(), 1);
+}
+
+// Every character that reaches a cell passes the key filter: one typed with Alt
+// (no access key, so it types nothing itself) and each character of a paste.
+TEST_F(Block6Test, AltChordsAndPastesReachACellOnlyThroughTheKeyFilter) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    auto pasteByMenu = [&] {
+        QWidget* editor = Grid()->Editor();
+        ASSERT_NE(editor, nullptr);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), editor->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(editor, &event);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        for (QAction* action : menu->actions())
+            if (action->text().startsWith("&Paste")) action->trigger();
+        menu->close();
+        // The menu had the window's activation; it goes back to the screen.
+        QApplication::processEvents();
+        Activate();
+    };
+    struct Case {
+        const char* how;
+        QString clipboard;
+        std::function<void()> act;
+        std::string cell;  // after "33"
+        Texts messages;
+    };
+    const std::vector<Case> cases{
+        {"Alt+K", "", [&] { Key(Qt::Key_K, Qt::AltModifier); }, "3", {"numeric entry please"}},
+        {"Alt+7", "", [&] { Key(Qt::Key_7, Qt::AltModifier); }, "33", {}},
+        {"Ctrl+V", "4x", [&] { Key(Qt::Key_V, Qt::ControlModifier); }, "33", {"numeric entry please"}},
+        {"Shift+Insert", "12\n9", [&] { Key(Qt::Key_Insert, Qt::ShiftModifier); }, "3312", {}},
+        {"the context menu", "k5", pasteByMenu, "35", {"numeric entry please"}},
+    };
+    f.Insert("S000L03", {{"FSUNO", "10003"}, {"SSS", "1"}});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.how);
+        clipboard->setText(c.clipboard);
+        Open(partB);
+        At(0, CAPH);
+        Type("33");
+        Clear();
+        c.act();
+        EXPECT_EQ(Messages(), c.messages);
+        EXPECT_EQ(Grid()->CurrentCellText(), c.cell);
+        // Go to Blk 6 stores what the cell shows.
+        ClickInWindow(screen->Text3);
+        Type("6");
+        Key(Qt::Key_Return);
+        EXPECT_TRUE(Gone(partB));
+        EXPECT_EQ(Read("select CAPH from S000L03"), c.cell);
+        partA.Current()->Unload();
+    }
 }
 
 TEST_F(Block6Test, RecordCaptionFollowsTheCursorWhileGridEventsAreOn) {

@@ -78,5 +78,15 @@ TEST_F(ControlsTest, AnAccessKeyClicksItsButtonAtOnce) {
     EXPECT_TRUE(seen.empty());
 }
 
+TEST_F(ControlsTest, AnAltChordThatIsNoAccessKeyTypesNothingInABox) {
+    QTest::keyClick(box, Qt::Key_7, Qt::AltModifier);
+    QTest::keyClick(box, Qt::Key_K, Qt::AltModifier);
+    EXPECT_EQ(box->text(), "");
+    EXPECT_EQ(seen, (std::vector<int>{'7', 'k'})) << "the key filter sees them";
+    QTest::keyClick(box, Qt::Key_7);
+    EXPECT_EQ(box->text(), "7");
+    EXPECT_EQ(clicks, 0);
+}
+
 }  // namespace
 }  // namespace r78::ui
