@@ -80,6 +80,14 @@ GridBlockScreen::GridBlockScreen(SharedState& s, GridParams params)
         });
         if (!done) cancel = true;
     };
+    DataGridX->onBeforeColUpdate = [this](int column, bool& cancel) {
+        bool done = false;
+        Guard([&] {
+            DataGridX_BeforeColUpdate(column, cancel);
+            done = true;
+        });
+        if (!done) cancel = true;
+    };
     DataGridX->onBeforeDelete = [this](bool& cancel) {
         bool done = false;
         Guard([&] {
@@ -262,27 +270,34 @@ void GridBlockScreen::SetRowField(const std::string& field, const std::string& t
 
 // --- Grid events ----------------------------------------------------------------
 
+bool GridBlockScreen::CheckCell(int c, const std::string& t) {
+    bool passed = true;
+    const int width = s_.Width(index_, c + 1);
+    if (CharCount(t) > static_cast<size_t>(width)) {
+        ErrBeep(std::string("field length exceeds field size") +
+                " field size = " + std::to_string(width));
+        passed = false;
+    }
+    // The column's rule runs also after a width refusal: one Enter may bring two messages.
+    const bool editable = c >= params_.firstEditColumn && c <= params_.lastEditColumn;
+    if (!editable || !ColumnRule(c, t)) passed = false;
+    return passed;
+}
+
 void GridBlockScreen::DataGridX_KeyDown(int& keyCode) {
     if (keyCode == ui::kKeyReturn) {
         const int c = DataGridX->CurrentColumn();
-        const std::string t = CellText();
-        bool passed = true;
-        const int width = s_.Width(index_, c + 1);
-        if (CharCount(t) > static_cast<size_t>(width)) {
-            ErrBeep(std::string("field length exceeds field size") +
-                    " field size = " + std::to_string(width));
-            passed = false;
-        }
-        // The column's rule runs also after a width refusal: one Enter may bring two messages.
-        const bool editable = c >= params_.firstEditColumn && c <= params_.lastEditColumn;
-        if (!editable || !ColumnRule(c, t)) passed = false;
-        if (!passed) {
+        if (!CheckCell(c, CellText())) {
             // The cell keeps its text and the cursor.
             keyCode = 0;
             DataGridX->FocusGrid();
-        } else if (EndsRow(c)) {
-            keyCode = 0;
-            StepToNextRow();
+        } else {
+            // Accepted: into the row now, so that the move after Enter does not check it again.
+            DataGridX->CommitCell();
+            if (EndsRow(c)) {
+                keyCode = 0;
+                StepToNextRow();
+            }
         }
     }
     switch (keyCode) {
@@ -333,6 +348,10 @@ void GridBlockScreen::DataGridX_Validate(bool& cancel) {
         if (!DataGridX->SetCurrentCell(DataGridX->CurrentRow() + 1, params_.firstEditColumn)) cancel = true;
         ShowRecordCaption();
     }
+}
+
+void GridBlockScreen::DataGridX_BeforeColUpdate(int column, bool& cancel) {
+    cancel = !CheckCell(column, CellText());
 }
 
 void GridBlockScreen::DataGridX_AfterColUpdate(int column) {

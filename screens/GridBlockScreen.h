@@ -80,6 +80,7 @@ public:
     void DataGridX_KeyDown(int& keyCode);
     void DataGridX_KeyPress(int& keyAscii);
     void DataGridX_Validate(bool& cancel);
+    void DataGridX_BeforeColUpdate(int column, bool& cancel);
     void DataGridX_AfterColUpdate(int column);
     void DataGridX_OnAddNew();
     void DataGridX_BeforeDelete(bool& cancel);
@@ -96,6 +97,9 @@ public:
     // Shows and captions the block's columns, hides the rest, puts the cursor on
     // the first edit column and shows the record position.
     void SetGridColumns();
+    // A cell's text in column c, on Enter and on any other way out of the cell:
+    // its width, then the column's rule. False refuses it (the messages said why).
+    bool CheckCell(int column, const std::string& text);
 
 protected:
     GridBlockScreen(SharedState& s, GridParams params);
@@ -129,7 +133,10 @@ protected:
 
     void BeforeGoTo() override { DropBlankGridRow(); }
     bool GoToGate(int target) override;
-    void CloseRequested() override { exit_Click(); }
+    // The title bar's close button leaves the cell as the screen's own buttons do.
+    void CloseRequested() override {
+        if (!DataGridX->HasFocusInside() || DataGridX->ReleaseFocus()) exit_Click();
+    }
 
     const GridParams params_;
 

@@ -533,6 +533,7 @@ bool BoundGrid::OpenEditor(const QString& text) {
     if (!editor_) return false;
     editRow_ = index.row();
     editColumn_ = index.column();
+    checked_.reset();
     editor_->setText(text);
     editor_->setFocus();
     return true;
@@ -542,6 +543,7 @@ void BoundGrid::CloseEditor() {
     if (!editor_) return;
     CellEditor* editor = editor_;
     editor_ = nullptr;
+    checked_.reset();
     // The keys go on to the grid, also in a window that is not active at the
     // moment (as after a message box, on some desktops).
     const bool keys = editor->hasFocus() || window()->focusWidget() == editor;
@@ -549,18 +551,44 @@ void BoundGrid::CloseEditor() {
     if (keys) view_->setFocus();
 }
 
+bool BoundGrid::CellChanged() const {
+    if (!IsEditing() || editRow_ < 0 || editRow_ >= RecordCount()) return false;
+    return QString::fromStdString(model_->Rows().Field(editRow_, editColumn_).Text()) != editor_->text();
+}
+
 void BoundGrid::CommitCell() {
     if (!IsEditing()) {
         editor_ = nullptr;
         return;
     }
+    const bool changed = CellChanged();
     const QString text = editor_->text();
     const int row = editRow_, column = editColumn_;
     CloseEditor();
-    if (row < 0 || row >= RecordCount()) return;
-    if (QString::fromStdString(model_->Rows().Field(row, column).Text()) == text) return;
+    if (!changed) return;
     model_->SetCellText(row, column, text);
     if (onAfterColUpdate) onAfterColUpdate(column);
+}
+
+bool BoundGrid::CheckEditedCell() {
+    if (!onBeforeColUpdate || !CellChanged() || checked_ == editor_->text()) return true;
+    QPointer<BoundGrid> self(this);
+    bool cancel = false;
+    onBeforeColUpdate(editColumn_, cancel);
+    if (!self) return false;
+    if (cancel) {
+        FocusGrid();
+        return false;
+    }
+    // The handler may have put another text in; that is the one it passed.
+    if (IsEditing()) checked_ = editor_->text();
+    return true;
+}
+
+bool BoundGrid::LeaveCell() {
+    if (!CheckEditedCell()) return false;
+    CommitCell();
+    return true;
 }
 
 bool BoundGrid::WriteRow(int row) {
@@ -664,7 +692,11 @@ bool BoundGrid::ReleaseFocus() {
         QPointer<BoundGrid> self(this);
         validating_ = true;
         try {
-            if (onValidate) onValidate(cancel);
+            // The cell is checked as any leave checks it; validate then sees it still in its editor.
+            if (!CheckEditedCell())
+                cancel = true;
+            else if (self && onValidate)
+                onValidate(cancel);
         } catch (...) {
             if (self) validating_ = false;
             throw;
@@ -685,7 +717,7 @@ bool BoundGrid::ReleaseFocus() {
 bool BoundGrid::BeforeMove(const QModelIndex& from, const QModelIndex& to) {
     // The view moves the cursor off rows that the grid itself is taking away.
     if (from == to || restructuring_) return true;
-    CommitCell();
+    if (!LeaveCell()) return false;
     if (from.isValid() && to.isValid() && from.row() != to.row()) return WriteRow(from.row());
     return true;
 }
@@ -713,8 +745,7 @@ void BoundGrid::Key(QKeyEvent* event) {
     } else if (IsEditing() && !MovesRow(key)) {
         editor_->BaseKey(event);
     } else if (MovesCell(key)) {
-        CommitCell();
-        if (!self) return;
+        if (!LeaveCell()) return;
         view_->BaseKey(event);
     } else if (key == Qt::Key_Delete && view_->selectionModel()->isRowSelected(CurrentRow(), QModelIndex())) {
         DeleteCurrentRow();
@@ -785,8 +816,7 @@ void BoundGrid::Escape() {
 void BoundGrid::MoveByTab(bool forward) {
     QPointer<BoundGrid> self(this);
     // The cell goes into the row first: its update may move the cursor on.
-    CommitCell();
-    if (!self) return;
+    if (!LeaveCell() || !self) return;
     const int row = CurrentRow();
     int column = CurrentColumn();
     if (row < 0) return;

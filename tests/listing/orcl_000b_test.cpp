@@ -618,6 +618,59 @@ TEST_F(Block6Test, AltChordsAndPastesReachACellOnlyThroughTheKeyFilter) {
     }
 }
 
+// A cell is checked however the operator leaves it, as Enter checks it: the
+// cursor stays on it with its text, and the database never has to refuse it.
+TEST_F(Block6Test, ACellLeftAnyWayIsCheckedAsEnterChecksIt) {
+    f.Insert("S000L03", {{"FSUNO", "10003"}, {"SSS", "1"}});
+    auto clickCell = [&](int row, int column) {
+        QTableView* view = Grid()->View();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          view->visualRect(view->model()->index(row, column)).center());
+        QApplication::processEvents();
+    };
+    const std::vector<std::pair<const char*, std::function<void()>>> leaves{
+        {"Up", [&] { Key(Qt::Key_Up); }},
+        {"Down", [&] { Key(Qt::Key_Down); }},
+        {"Tab", [&] { Key(Qt::Key_Tab); }},
+        {"Shift+Tab", [&] { Key(Qt::Key_Backtab, Qt::ShiftModifier); }},
+        {"a click on another row", [&] { clickCell(0, CAPH); }},
+        {"a click on Save&Exit", [&] { ClickInWindow(screen->exit); }},
+        {"Alt+3", [&] { Key(Qt::Key_3, Qt::AltModifier); }},
+        {"the title bar's close", [&] {
+             screen->close();
+             QApplication::processEvents();
+         }},
+    };
+    for (const auto& [how, leave] : leaves) {
+        SCOPED_TRACE(how);
+        Open(partB);
+        At(1, SSS);
+        Type("77");
+        Clear();
+        leave();
+        EXPECT_EQ(Messages(), (Texts{"field length exceeds field size field size = 1",
+                                     "SSS entry 1 to 5 and  9 for all please"}));
+        EXPECT_FALSE(Gone(partB));
+        EXPECT_EQ(packet.returns, 0);
+        EXPECT_EQ(Grid()->CurrentRow(), 1);
+        EXPECT_EQ(Grid()->CurrentColumn(), SSS);
+        EXPECT_EQ(Grid()->CurrentCellText(), "77");
+        EXPECT_EQ(Focus(), Grid()->Editor());
+        EXPECT_EQ(Rows("S000L03").size(), 1u);
+        screen->Unload();
+    }
+
+    // A text the rule passes leaves the cell as before.
+    Open(partB);
+    At(1, SSS);
+    Type("2");
+    Clear();
+    Key(Qt::Key_Up);
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ(Grid()->CurrentRow(), 0);
+    EXPECT_EQ(Rows("S000L03").size(), 2u);
+}
+
 TEST_F(Block6Test, RecordCaptionFollowsTheCursorWhileGridEventsAreOn) {
     for (const char* sss : {"1", "2", "9"}) f.Insert("S000L02", {{"FSUNO", "10003"}, {"SSS", sss}});
     Open(partA);
