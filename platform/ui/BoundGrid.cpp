@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
+#include "platform/db/Refusal.h"
 #include "platform/ui/Keys.h"
 
 namespace r78::ui {
@@ -596,7 +597,10 @@ bool BoundGrid::WriteRow(int row) {
     try {
         model_->WriteRow(row);
     } catch (const std::exception& e) {
-        Error("The row was not written to " + model_->Rows().Table() + ":\n" + e.what());
+        // The operator reads what was refused in the program's words, then the database's.
+        const std::string words = db::RefusalInWords(e.what());
+        Error("The row was not written to " + model_->Rows().Table() + (words.empty() ? "." : ": " + words + ".") +
+              "\n\n" + e.what());
         return false;
     }
     return true;
