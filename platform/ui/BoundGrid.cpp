@@ -204,17 +204,38 @@ private:
 };
 
 // Every move of the cursor, by key, mouse or program, passes the grid's gate.
+// On an editable grid the highlight (and with it the bold row number) goes
+// only where the cursor is or is going: a click whose move was refused selects
+// nothing, so the row kept is the row shown.
 class GridSelectionModel : public QItemSelectionModel {
 public:
     GridSelectionModel(QAbstractItemModel* model, BoundGrid* grid)
         : QItemSelectionModel(model, grid), grid_(grid) {}
     void setCurrentIndex(const QModelIndex& index, QItemSelectionModel::SelectionFlags command) override {
         if (grid_->Editable() && !grid_->BeforeMove(currentIndex(), index)) return;
+        const QPersistentModelIndex was = target_;
+        target_ = index;
         QItemSelectionModel::setCurrentIndex(index, command);
+        target_ = was;
     }
+    void select(const QItemSelection& selection, QItemSelectionModel::SelectionFlags command) override {
+        if (grid_->Editable() && (command & QItemSelectionModel::Select) && !Reaches(selection, command)) return;
+        QItemSelectionModel::select(selection, command);
+    }
+    using QItemSelectionModel::select;
 
 private:
+    // The selection holds the cursor's cell, or its row when whole rows are selected.
+    bool Reaches(const QItemSelection& selection, QItemSelectionModel::SelectionFlags command) const {
+        const QModelIndex cursor = target_.isValid() ? QModelIndex(target_) : currentIndex();
+        if (!(command & QItemSelectionModel::Rows)) return selection.contains(cursor);
+        for (const QItemSelectionRange& range : selection)
+            if (range.top() <= cursor.row() && cursor.row() <= range.bottom()) return true;
+        return false;
+    }
+
     BoundGrid* grid_;
+    QPersistentModelIndex target_;  // where a move that passed the gate is going
 };
 
 class GridView : public QTableView {

@@ -89,7 +89,7 @@ class CellEditor;
 // - a cell whose text changed is put into the row (after column update); the row
 //   goes to the table when the cursor leaves it by any means: an insert for a new
 //   row, an update of its changed fields by rowid. A write that fails keeps the
-//   row pending and the cursor on it, and fires the error event;
+//   row pending and the cursor on it (the selection too), and fires the error event;
 // - Esc reverts the cell being edited; Esc again cancels the row's pending
 //   changes, and a new row that was never written disappears;
 // - a click or an access key that would take the focus to another control of the

@@ -671,6 +671,50 @@ TEST_F(Block6Test, ACellLeftAnyWayIsCheckedAsEnterChecksIt) {
     EXPECT_EQ(Rows("S000L03").size(), 2u);
 }
 
+// A row the file refuses keeps the cursor, and with it the highlight and the
+// bold row number: the row shown is the row that typing goes into.
+TEST_F(Block6Test, ARowTheFileRefusesOnAMoveKeepsTheHighlight) {
+    for (const char* sss : {"1", "2"}) f.Insert("S000L03", {{"FSUNO", "10003"}, {"SSS", sss}});
+    f.s.FsuConn->Execute(
+        "create trigger refuse before update on S000L03 begin select raise(abort, 'disk refused'); end");
+    Open(partB);
+    QTableView* view = Grid()->View();
+    auto clickAt = [&](QWidget* on, QPoint at) {
+        QTest::mouseClick(on, Qt::LeftButton, Qt::NoModifier, at);
+        QApplication::processEvents();
+    };
+    const std::vector<std::pair<const char*, std::function<void()>>> moves{
+        {"Up", [&] { Key(Qt::Key_Up); }},
+        {"a click on a cell",
+         [&] { clickAt(view->viewport(), view->visualRect(view->model()->index(0, CAPH)).center()); }},
+        {"a click on a row number",
+         [&] {
+             QHeaderView* numbers = view->verticalHeader();
+             clickAt(numbers->viewport(), QPoint(numbers->width() / 2, numbers->sectionViewportPosition(0) + 5));
+         }},
+    };
+    for (const auto& [how, move] : moves) {
+        SCOPED_TRACE(how);
+        At(1, CAPH);
+        Type("5");
+        Clear();
+        move();
+        ASSERT_EQ(Messages().size(), 1u);
+        EXPECT_EQ(Messages()[0].rfind("The row was not written to S000L03.\n\n", 0), 0u) << Messages()[0];
+        EXPECT_NE(Messages()[0].find("disk refused"), std::string::npos);
+        EXPECT_EQ(Grid()->CurrentRow(), 1);
+        QItemSelectionModel* selection = view->selectionModel();
+        EXPECT_TRUE(selection->rowIntersectsSelection(1, {}));
+        EXPECT_FALSE(selection->rowIntersectsSelection(0, {}));
+        Type("6");
+        EXPECT_EQ(Grid()->CurrentRow(), 1);
+        EXPECT_EQ(Grid()->CurrentCellText(), "6");
+        Key(Qt::Key_Escape);
+        Key(Qt::Key_Escape);
+    }
+    EXPECT_EQ(Rows("S000L03"), (Texts{"- - 1 - - - - - - -", "- - 2 - - - - - - -"}));
+}
+
 TEST_F(Block6Test, RecordCaptionFollowsTheCursorWhileGridEventsAreOn) {
     for (const char* sss : {"1", "2", "9"}) f.Insert("S000L02", {{"FSUNO", "10003"}, {"SSS", sss}});
     Open(partA);
