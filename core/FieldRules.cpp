@@ -46,6 +46,13 @@ RuleStep Rewrite(std::function<std::string(const std::string&, const FieldReader
     return {nullptr, "", std::move(rewrite)};
 }
 
+RuleStep ZeroPadded(size_t width) {
+    return Rewrite([width](const std::string& t, const FieldReader&) {
+        const std::string trimmed = text::Trim(t);
+        return trimmed.size() >= width ? trimmed : std::string(width - trimmed.size(), '0') + trimmed;
+    });
+}
+
 RuleStep Digits(std::string message) {
     return Test([](const std::string& t, const FieldReader&) { return IsAllDigits(t); }, std::move(message));
 }
@@ -83,6 +90,10 @@ RuleStep TrimmedAtLeast(size_t n, std::string message) {
 
 FieldRule Code(std::string field, std::string codeList, std::string message) {
     return {std::move(field), true, {Digits(kNumericEntry), InList(std::move(codeList), std::move(message))}};
+}
+
+FieldRule TwoCharCode(std::string field, std::string codeList, std::string lengthMessage, std::string listMessage) {
+    return {std::move(field), true, {Length(2, std::move(lengthMessage)), InList(std::move(codeList), std::move(listMessage))}};
 }
 
 FieldRule AnyDigits(std::string field, std::string message) {

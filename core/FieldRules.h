@@ -68,9 +68,15 @@ RuleStep Length(size_t n, std::string message);
 RuleStep TrimmedAtLeast(size_t n, std::string message);
 RuleStep Test(std::function<bool(const std::string& text, const FieldReader& row)> passes, std::string message);
 RuleStep Rewrite(std::function<std::string(const std::string& text, const FieldReader& row)> rewrite);
+// Puts zeros before the text, trimmed, up to width characters ("7" -> "007");
+// an empty text becomes all zeros.
+RuleStep ZeroPadded(size_t width);
 
 // A code: blank passes; digits, else "numeric entry please"; then the code list.
 FieldRule Code(std::string field, std::string codeList, std::string message);
+// A code keyed in two characters ("05", not "5"): blank passes; exactly two
+// characters, else lengthMessage; then the code list, else listMessage.
+FieldRule TwoCharCode(std::string field, std::string codeList, std::string lengthMessage, std::string listMessage);
 // Digits of any value, or blank.
 FieldRule AnyDigits(std::string field, std::string message = kNumericEntry);
 // A serial number or count that must be given: digits, else "numeric positive

@@ -1,5 +1,7 @@
 #include "screens/BlockRecord.h"
 
+#include <stdexcept>
+
 #include "core/Text.h"
 #include "core/Values.h"
 #include "core/WorkQueries.h"
@@ -134,6 +136,18 @@ void ArchiveAndDelete(SharedState& s, const std::vector<int>& tables, bool house
                      stamped);
     }
     for (int index : tables) conn.Execute("delete from  " + layout::BlockTableAt(index).name + where, key);
+}
+
+void DeleteHousehold(SharedState& s, int schType) {
+    std::vector<int> tables;
+    for (const layout::BlockTable* t : layout::ScheduleTables(schType)) {
+        // The listing's rows belong to the whole FSU, never to one household.
+        if (t->Listing()) throw std::invalid_argument("Schedule 0.0 has no households to delete");
+        tables.push_back(t->index);
+    }
+    db::Transaction tx(*s.FsuConn);
+    ArchiveAndDelete(s, tables, true);
+    tx.Commit();
 }
 
 }  // namespace r78

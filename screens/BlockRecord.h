@@ -75,4 +75,9 @@ private:
 // it or nothing.
 void ArchiveAndDelete(SharedState& s, const std::vector<int>& tables, bool household);
 
+// Deletes the current household (CurFsuNo, CurSss, CurSsu) of a detailed schedule
+// (1 or 2): its rows of every block table of the schedule are archived and
+// deleted in one transaction of its own, all of them or none.
+void DeleteHousehold(SharedState& s, int schType);
+
 }  // namespace r78

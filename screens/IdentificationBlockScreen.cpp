@@ -1,7 +1,10 @@
 #include "screens/IdentificationBlockScreen.h"
 
 #include <algorithm>
+#include <stdexcept>
 
+#include "core/DataLayout.h"
+#include "core/HouseholdCounts.h"
 #include "core/Navigation.h"
 
 namespace r78 {
@@ -23,16 +26,40 @@ bool IdentificationBlockScreen::CodeMovesOn() {
     return Among(gates_.moveCodes, SurveyCode());
 }
 
-// The code is tested as the box holds it; the shared code changes only with a
-// row that reached the file (RecordSaved).
+// The code is tested as the box holds it. The listing's shared code changes only
+// with a row that reached the file (RecordSaved); a household's follows the box
+// at every gate.
 bool IdentificationBlockScreen::SaveGate() {
+    if (Household()) SurveyCode() = Box(gates_.box);
     if (Among(gates_.saveCodes, Box(gates_.box))) return true;
     ErrBeep(gates_.saveMessage);
     Text1[gates_.box]->setFocus();
     return false;
 }
 
-void IdentificationBlockScreen::RecordSaved(bool) { SurveyCode() = Box(gates_.box); }
+void IdentificationBlockScreen::RecordSaved(bool) {
+    SurveyCode() = Box(gates_.box);
+    if (Household()) RecountHouseholds("Block 1 is saved");
+}
+
+void IdentificationBlockScreen::DeleteRecord() {
+    if (!Household()) throw std::logic_error("The listing's blocks 1-2 screen deletes the FSU itself");
+    DeleteHousehold(s_, layout::BlockTableAt(index_).schedule);
+}
+
+void IdentificationBlockScreen::RecordDeleted() {
+    if (Household()) RecountHouseholds("The household is deleted");
+}
+
+void IdentificationBlockScreen::RecountHouseholds(const std::string& done) {
+    const int stored = ExistsFlag();
+    try {
+        UpdateHhCounts(s_, s_.CurSchType);
+    } catch (const std::exception& e) {
+        Report(done + ", but the household counts could not be redone.", e);
+    }
+    ExistsFlag() = stored;
+}
 
 void IdentificationBlockScreen::CmdNext_Click() {
     if (!CodeMovesOn()) {

@@ -25,8 +25,13 @@ struct SurveyCodeGates {
 // Delete removes the entries of every block of the FSU or household, copied into
 // the archive tables first, in one transaction. Next leads on; there is no Prev.
 //
+// The household form (RecordKind::HouseholdBlock1) takes the survey code from
+// its box before every gate, Save among them; recounts the FSU's households
+// after a save and after a delete; and deletes the household from every block
+// table of its schedule.
+//
 // A screen gives, besides what SingleRecordBlockScreen asks for, its gates, its
-// survey-code variable and its delete plan (DeleteRecord).
+// survey-code variable and, for the listing, its delete plan (DeleteRecord).
 class IdentificationBlockScreen : public SingleRecordBlockScreen {
     Q_OBJECT
 public:
@@ -44,13 +49,18 @@ protected:
     std::string DeleteQuestion() const override {
         return "Are you sure that you want to delete the record and records of all other block?";
     }
-    void DeleteRecord() override = 0;
+    void DeleteRecord() override;
+    void RecordDeleted() override;
 
     const SurveyCodeGates gates_;
 
 private:
+    bool Household() const { return params_.kind == RecordKind::HouseholdBlock1; }
     // Copies the code from its box and tells whether it lets the operator move on.
     bool CodeMovesOn();
+    // The household counts after a commit. They take the household from packet's
+    // boxes; whether this household's row is stored is known here, and stays.
+    void RecountHouseholds(const std::string& done);
 };
 
 }  // namespace r78
