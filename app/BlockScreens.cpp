@@ -1,5 +1,6 @@
 #include "app/BlockScreens.h"
 
+#include "indicators/orcl_051a.h"
 #include "listing/orcl_000a.h"
 #include "listing/orcl_000b.h"
 #include "listing/orcl_000c.h"
@@ -16,6 +17,7 @@ BlockScreens::BlockScreens(SharedState& s) : s_(s) {
     Add<orcl_000a>(1);
     Add<orcl_000b>(2);
     Add<orcl_000c>(3);
+    Add<orcl_051a>(13);
 }
 
 BlockScreens::~BlockScreens() {
