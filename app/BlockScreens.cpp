@@ -1,6 +1,7 @@
 #include "app/BlockScreens.h"
 
 #include "indicators/orcl_051a.h"
+#include "indicators/orcl_051b.h"
 #include "listing/orcl_000a.h"
 #include "listing/orcl_000b.h"
 #include "listing/orcl_000c.h"
@@ -18,6 +19,7 @@ BlockScreens::BlockScreens(SharedState& s) : s_(s) {
     Add<orcl_000b>(2);
     Add<orcl_000c>(3);
     Add<orcl_051a>(13);
+    Add<orcl_051b>(14);
 }
 
 BlockScreens::~BlockScreens() {
