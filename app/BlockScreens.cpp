@@ -2,6 +2,7 @@
 
 #include "indicators/orcl_051a.h"
 #include "indicators/orcl_051b.h"
+#include "indicators/orcl_051c.h"
 #include "listing/orcl_000a.h"
 #include "listing/orcl_000b.h"
 #include "listing/orcl_000c.h"
@@ -20,6 +21,7 @@ BlockScreens::BlockScreens(SharedState& s) : s_(s) {
     Add<orcl_000c>(3);
     Add<orcl_051a>(13);
     Add<orcl_051b>(14);
+    Add<orcl_051c>(15);
 }
 
 BlockScreens::~BlockScreens() {
