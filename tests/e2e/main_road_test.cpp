@@ -5,10 +5,12 @@
 #include <QTest>
 #include <QWindow>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "app/BlockScreens.h"
 #include "control/ui/packet.h"
 #include "core/DataLayout.h"
 #include "core/Startup.h"
@@ -16,7 +18,6 @@
 #include "listing/orcl_000a.h"
 #include "listing/orcl_000b.h"
 #include "listing/orcl_000c.h"
-#include "screens/LazyForm.h"
 #include "tests/support/ScriptedMessages.h"
 #include "tests/support/TempDrive.h"
 #include "validation/ui/vform.h"
@@ -38,9 +39,7 @@ protected:
         state.DriveC = drive.Root();
         state.Messages = &messages;
         StartUp(state, test::FixedClock({2020, 3, 25}));
-        state.FormTable[1] = &blocks12Form;
-        state.FormTable[2] = &partAForm;
-        state.FormTable[3] = &partBForm;
+        screens = std::make_unique<BlockScreens>(state);
     }
     ~MainRoadTest() override {
         for (QWidget* w : QApplication::topLevelWidgets())
@@ -217,10 +216,8 @@ protected:
     test::TempDrive drive;
     test::ScriptedMessages messages;
     SharedState state;
-    // The block-screen table's slots 1 to 3, as main() fills them.
-    LazyForm<orcl_000a> blocks12Form{state};
-    LazyForm<orcl_000b> partAForm{state};
-    LazyForm<orcl_000c> partBForm{state};
+    // The block-screen table, filled as main() fills it.
+    std::unique_ptr<BlockScreens> screens;
     QPointer<Database_login> login;
     QPointer<packet> control;
 };
@@ -259,7 +256,7 @@ TEST_F(MainRoadTest, LoginListingHouseholdsValidateAndFreeze) {
     // 3. Blocks 1 and 2 of the listing, box by box from the present population.
     ASSERT_EQ(Focus(), control->Text3);
     Enter("1");
-    orcl_000a* blocks12 = blocks12Form.Current();
+    orcl_000a* blocks12 = screens->Current<orcl_000a>(1);
     ASSERT_NE(blocks12, nullptr);
     EXPECT_TRUE(control->isHidden());
     EXPECT_EQ(Front(), blocks12);
@@ -285,7 +282,7 @@ TEST_F(MainRoadTest, LoginListingHouseholdsValidateAndFreeze) {
 
     // Block 6 part A: stratum 1 and the all-strata row 9, one household surveyed.
     Click(blocks12->CmdNext);
-    auto* partA = partAForm.Current();
+    auto* partA = screens->Current<orcl_000b>(2);
     ASSERT_NE(partA, nullptr);
     EXPECT_EQ(Front(), partA);
     EXPECT_EQ(state.CurFormIndex, 2);
@@ -300,9 +297,9 @@ TEST_F(MainRoadTest, LoginListingHouseholdsValidateAndFreeze) {
     EXPECT_EQ(Told(), Texts{});
 
     // Part B likewise, with no household replaced.
-    auto* partB = partBForm.Current();
+    auto* partB = screens->Current<orcl_000c>(3);
     ASSERT_NE(partB, nullptr);
-    EXPECT_EQ(partAForm.Current(), nullptr);
+    EXPECT_EQ(screens->Current<orcl_000b>(2), nullptr);
     EXPECT_EQ(Front(), partB);
     EXPECT_EQ(state.CurFormIndex, 3);
     ASSERT_EQ(Focus(), partB->DataGridX->View());
@@ -310,7 +307,7 @@ TEST_F(MainRoadTest, LoginListingHouseholdsValidateAndFreeze) {
         for (const char* cell : {sss, "10", "1", "1", "0", "1", "0", "0"}) Enter(cell);
     Click(partB->CmdNext);
     EXPECT_EQ(Told(), Texts{});
-    EXPECT_EQ(partBForm.Current(), nullptr);
+    EXPECT_EQ(screens->Current<orcl_000c>(3), nullptr);
     EXPECT_EQ(Front(), control.data());
     EXPECT_EQ(Focus(), control->Text3);
     // The strata as stored: "SCH SEGPOP SSS CAPH SELH SURVD SSURVD TSURVD Casualty REPLHHD".
