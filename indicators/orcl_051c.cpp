@@ -169,10 +169,10 @@ orcl_051c::orcl_051c(SharedState& state) : SingleRecordBlockScreen(state, Params
     constexpr int kRows = 16;
     auto* items = new QGridLayout;
     items->setVerticalSpacing(3);
-    items->setHorizontalSpacing(6);
+    items->setHorizontalSpacing(3);
     for (int box = 0; box <= LastBox(); ++box)
         AddItem(items, box % kRows, 3 * (box / kRows), "", kLabels[box], box);
-    for (int c : {3, 6}) items->setColumnMinimumWidth(c, 18);
+    for (int c : {3, 6}) items->setColumnMinimumWidth(c, 6);
     auto* itemsRow = new QHBoxLayout;
     itemsRow->addLayout(items);
     itemsRow->addStretch();
