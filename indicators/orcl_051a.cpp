@@ -22,10 +22,7 @@ SingleRecordParams Params() {
     params.digitMessage = "numeric entry please ";
     params.blockCheck = [](SharedState& s, int) { ValBlk051_1(s); };
     params.householdCheck = ValHH051;
-    params.header = {{"FSU NO:", HeaderItem::Value::Fsu},
-                     {"SU NO:", HeaderItem::Value::Segment},
-                     {"SSS NO:", HeaderItem::Value::Sss},
-                     {"SHH NO:", HeaderItem::Value::Ssu}};
+    params.header = HouseholdHeader("FSU NO:");
     params.scheduleHeading = "SCHEDULE 5.1: MULTIPLE INDICATOR SURVEY";
     params.goToLabel = "&Go to Blk:";
     params.rules = {
@@ -43,8 +40,9 @@ SingleRecordParams Params() {
         // Only a substituted or casualty household has a reason.
         {"RES_SUBST",
          true,
-         {rule::Test([](const std::string&, const FieldReader& row) { return InCodeList(row("SVC"), "2,3,x"); },
-                     "subst/casualty Code should be only when survey code is 2 or 3"),
+         {rule::Test(
+              [](const std::string&, const FieldReader& row) { return InCodeList(row("SVC"), "2,3,x"); },
+              "subst/casualty Code should be only when survey code is 2 or 3"),
           rule::InList("1,2,3,9,x", "subst/casualty Code should be 1,2,3 or 9")}},
     };
     for (FieldRule& r : rule::Block2()) params.rules.push_back(std::move(r));
@@ -96,8 +94,8 @@ orcl_051a::orcl_051a(SharedState& state) : IdentificationBlockScreen(state, Para
     };
     int row = 0;
     for (const Item& item : numbered) AddItem(grid1, row++, 0, item.number, item.label, item.box);
-    const char* parts[] = {"Sample", "Sector", "TQS-Region", "District", "Stratum ", "Sub-Stratum", "Sub-Round",
-                           "KVO-Sub_Reg"};
+    const char* parts[] = {"Sample",   "Sector",      "TQS-Region", "District",
+                           "Stratum ", "Sub-Stratum", "Sub-Round",  "KVO-Sub_Reg"};
     for (int box = 3; box <= 10; ++box) AddItem(grid1, box - 3, 3, "", parts[box - 3], box);
     grid1->setColumnMinimumWidth(3, 12);
     grid1->setColumnStretch(6, 1);
@@ -153,23 +151,13 @@ orcl_051a::orcl_051a(SharedState& state) : IdentificationBlockScreen(state, Para
 }
 
 void orcl_051a::Prefill(bool afterDelete) {
+    PrefillFsuIdentification("051");
     // After a delete the screen offers the same household again, with the SRO
     // that the listing's block 1 holds.
-    const std::string values[] = {s_.CurFsuNo,
-                                  s_.FsuRound,
-                                  "051",
-                                  s_.FsuSample,
-                                  s_.FsuSector,
-                                  s_.FsuStateRegion,
-                                  s_.FsuDistrict,
-                                  s_.FsuStratum,
-                                  s_.FsuSubStratum,
-                                  s_.FsuSubRound,
-                                  afterDelete ? s_.FsuSro : "0000",
-                                  afterDelete ? s_.CurSeg : "",
-                                  s_.CurSss,
-                                  s_.CurSsu};
-    for (int box = 0; box <= 13; ++box) SetBox(box, values[box]);
+    SetBox(10, afterDelete ? s_.FsuSro : "0000");
+    SetBox(11, afterDelete ? s_.CurSeg : "");
+    SetBox(12, s_.CurSss);
+    SetBox(13, s_.CurSsu);
 }
 
 }  // namespace r78

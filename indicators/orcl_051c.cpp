@@ -19,10 +19,7 @@ SingleRecordParams Params(const SharedState& s) {
     params.blockName = std::string("4");  // a bare literal here trips a false warning of g++ 12
     params.blockCheck = [](SharedState& state, int) { ValBlk051_4(state); };
     params.householdCheck = ValHH051;
-    params.header = {{"FSU NO:", HeaderItem::Value::Fsu},
-                     {"SU NO:", HeaderItem::Value::Segment},
-                     {"SSS NO:", HeaderItem::Value::Sss},
-                     {"SHH NO:", HeaderItem::Value::Ssu}};
+    params.header = HouseholdHeader("FSU NO:");
     params.scheduleHeading = "SCHEDULE 5.1:MULTIPLE INDICATOR SURVEY";
     params.blockTitle = "Block-4. Household Characteristics   ";
     // Any character may be typed; the Enter check empties a box that is not digits.
@@ -31,7 +28,9 @@ SingleRecordParams Params(const SharedState& s) {
     auto code = [](const char* field, const char* list, const char* message) {
         return rule::Code(field, list, message);
     };
-    auto amount = [](const char* field) { return FieldRule{field, true, {rule::AtLeast(0, "numeric entry  please")}}; };
+    auto amount = [](const char* field) {
+        return FieldRule{field, true, {rule::AtLeast(0, "numeric entry  please")}};
+    };
     // Items 32 and 33 belong to one sector each: the village's road, the town's transport.
     auto sectorCode = [&s](const char* field, const char* sector, const char* message) {
         return FieldRule{field,
@@ -46,7 +45,8 @@ SingleRecordParams Params(const SharedState& s) {
     params.rules = {
         {"B4I1", true, {rule::Between(0, 50, "household size : abnormal!")}},
         code("B4I2", "1..7,9,x", "religion code 1 to 7 or 9 please"),
-        // The social group is the one box whose text is not emptied for a non-digit: its code list refuses it.
+        // The social group is the one box whose text is not emptied for a non-digit: its code list refuses
+        // it.
         {"B4I3", true, {rule::InList("1..3,9,x", "social code 1 to 3 or 9 please")}, false, false},
         rule::TwoCharCode("B4I4", "1..8,10..12,x", "2-digit code any of 01 to 08 or 10 to 12 please",
                           "code any of 01 to 08 or 10 to 12 please"),

@@ -138,20 +138,10 @@ orcl_000a::orcl_000a(SharedState& state) : IdentificationBlockScreen(state, Para
 }
 
 void orcl_000a::Prefill(bool afterDelete) {
-    const std::string values[] = {s_.CurFsuNo,
-                                  s_.FsuRound,
-                                  "000",
-                                  s_.FsuSample,
-                                  s_.FsuSector,
-                                  s_.FsuStateRegion,
-                                  s_.FsuDistrict,
-                                  s_.FsuStratum,
-                                  s_.FsuSubStratum,
-                                  s_.FsuSubRound,
-                                  afterDelete ? "" : "0000",
-                                  s_.FsuFc,
-                                  s_.FsuFpop};
-    for (int box = 0; box <= 12; ++box) SetBox(box, values[box]);
+    PrefillFsuIdentification("000");
+    SetBox(10, afterDelete ? "" : "0000");
+    SetBox(11, s_.FsuFc);
+    SetBox(12, s_.FsuFpop);
     SetBox(14, s_.FsuSu);
 }
 

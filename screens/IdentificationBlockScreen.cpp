@@ -37,6 +37,13 @@ bool IdentificationBlockScreen::SaveGate() {
     return false;
 }
 
+void IdentificationBlockScreen::PrefillFsuIdentification(const std::string& schCode) {
+    const std::string values[] = {s_.CurFsuNo,      s_.FsuRound,       schCode,        s_.FsuSample,
+                                  s_.FsuSector,     s_.FsuStateRegion, s_.FsuDistrict, s_.FsuStratum,
+                                  s_.FsuSubStratum, s_.FsuSubRound};
+    for (int box = 0; box < 10; ++box) SetBox(box, values[box]);
+}
+
 void IdentificationBlockScreen::RecordSaved(bool) {
     SurveyCode() = Box(gates_.box);
     if (Household()) RecountHouseholds("Block 1 is saved");

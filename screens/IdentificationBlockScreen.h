@@ -43,6 +43,11 @@ protected:
     // Sch0SurveyCode or HhSurveyCode: the code as the gates last took it from its box.
     virtual std::string& SurveyCode() = 0;
 
+    // Boxes 0 to 9 of a new row: the FSU, its round, the schedule's code, and
+    // its sample, sector, state and region, district, stratum, sub-stratum and
+    // sub-round from the sample list.
+    void PrefillFsuIdentification(const std::string& schCode);
+
     bool SaveGate() override;
     bool GoToGate(int target) override;
     void RecordSaved(bool inserted) override;

@@ -49,6 +49,13 @@ protected:
     }
     StandInScreen& Other(int index) { return others[index - 13]; }
 
+    // The boxes of a single-record screen.
+    ui::TextBox* Box(int i) const { return screen->Text1[i]; }
+    std::string Text(int i) const { return Box(i)->text().toStdString(); }
+    void Fill(std::initializer_list<std::pair<int, const char*>> boxes) {
+        for (auto [box, text] : boxes) Box(box)->setText(text);
+    }
+
     void GoTo(const QString& text) {
         screen->Text3->setFocus();
         screen->Text3->setText(text);
@@ -62,8 +69,9 @@ protected:
     }
     // The household's count as the listing's block 1, the sample list and stratum 1 hold it.
     std::string Counts() {
-        return Read("select coalesce(a.CNT051, '-') || ' ' || coalesce(s.CNT051, '-') || ' ' || "
-                    "coalesce(b.ASURVD, '-') from S000L01 a, samplelist s, S000L03 b");
+        return Read(
+            "select coalesce(a.CNT051, '-') || ' ' || coalesce(s.CNT051, '-') || ' ' || "
+            "coalesce(b.ASURVD, '-') from S000L01 a, samplelist s, S000L03 b");
     }
     std::vector<std::string> Messages() const { return f.messages.Texts(); }
     void Clear() { f.messages.shown.clear(); }

@@ -50,7 +50,8 @@ protected:
 
 TEST_F(Schedule051RoadTest, GoToBlockAndNextAndPrevLeadThroughBlocksOneToFour) {
     GoTo("3");
-    EXPECT_EQ(messages.Texts(), Texts{"No data entered under this combination. you may navigate to block-1 only"});
+    EXPECT_EQ(messages.Texts(),
+              Texts{"No data entered under this combination. you may navigate to block-1 only"});
     messages.shown.clear();
     GoTo("1");
     auto* blocks12 = InFront<orcl_051a>(13);

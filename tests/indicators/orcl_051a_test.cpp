@@ -15,16 +15,12 @@ using Shown = test::ScriptedMessages::Shown;
 
 class Orcl051aTest : public test::HouseholdScreenTest<orcl_051a, 13> {
 protected:
-    ui::TextBox* Box(int i) const { return screen->Text1[i]; }
-    std::string Text(int i) const { return Box(i)->text().toStdString(); }
     void Enter(int box, const std::string& text, Qt::Key key = Qt::Key_Return) {
         test::EnterInBox(Box(box), text, key);
     }
-    void Fill(std::initializer_list<std::pair<int, const char*>> boxes) {
-        for (auto [box, text] : boxes) Box(box)->setText(text);
-    }
     std::string Rows(const std::string& table, const std::string& ssu = "01") {
-        return Read("select count(*) from " + table + " where fsuno = '10001' and sss = '1' and SSU = '" + ssu + "'");
+        return Read("select count(*) from " + table + " where fsuno = '10001' and sss = '1' and SSU = '" +
+                    ssu + "'");
     }
 };
 
@@ -130,9 +126,11 @@ TEST_F(Orcl051aTest, FirstSaveInsertsAndCountsTheHouseholdLaterSavesUpdateItsRow
     EXPECT_EQ(f.s.HhExists, 1);
     EXPECT_EQ(f.s.HhSurveyCode, "1");
     EXPECT_EQ(Focus(), screen->Text3);
-    EXPECT_EQ(Read("select DPC || '|' || FSUNO || '|' || SCH || '|' || SRO || '|' || SU || '|' || SSS || SSU || '|' "
-                   "|| SVC || '|' || Timec || '|' || creby || '|' || credate from S051L01"),
-              "101|10001|051|0000|007|101|1|1'2|OPR1|200315");
+    EXPECT_EQ(
+        Read(
+            "select DPC || '|' || FSUNO || '|' || SCH || '|' || SRO || '|' || SU || '|' || SSS || SSU || '|' "
+            "|| SVC || '|' || Timec || '|' || creby || '|' || credate from S051L01"),
+        "101|10001|051|0000|007|101|1|1'2|OPR1|200315");
     EXPECT_EQ(Read("select RC from S051L01"), "<null>") << "an insert writes a blank box as Null";
     EXPECT_EQ(Counts(), "1 1 1");
     EXPECT_EQ(packet.hhCount, " 1");
@@ -219,7 +217,8 @@ TEST_F(Orcl051aTest, ExitAsksAboutTheAnswersOfANewHouseholdOnly) {
     Box(15)->setText("1");
     f.messages.Answer(true);
     Click(screen->CmdExit);
-    EXPECT_EQ(Messages(), (Texts{"Save Block-1 before exiting?", "survey code should be 1 or 2 or 3 for saving the block"}));
+    EXPECT_EQ(Messages(), (Texts{"Save Block-1 before exiting?",
+                                 "survey code should be 1 or 2 or 3 for saving the block"}));
     EXPECT_TRUE(Left());
     EXPECT_EQ(Rows("S051L01"), "0");
 
@@ -253,7 +252,8 @@ TEST_F(Orcl051aTest, ValidationSavesFirstThenListsTheErrors) {
     Open();
     Box(16)->setText("5");
     Click(screen->Cmdval);
-    EXPECT_EQ(Messages(), (Texts{"survey code should be 1 or 2 or 3 for saving the block", "Block contains no records"}));
+    EXPECT_EQ(Messages(),
+              (Texts{"survey code should be 1 or 2 or 3 for saving the block", "Block contains no records"}));
     EXPECT_EQ(Read("select count(*) from val_error"), "1");
     EXPECT_TRUE(screen->DataGrid->isHidden());
 
@@ -262,12 +262,15 @@ TEST_F(Orcl051aTest, ValidationSavesFirstThenListsTheErrors) {
     Click(screen->Cmdval);
     EXPECT_TRUE(Messages().empty());
     EXPECT_EQ(Rows("S051L01"), "1");
-    EXPECT_EQ(f.ErrorLines(), Texts{"B 1|10||item-10 = 1 to 3 or 9 iff item 9 not = 1|inconsistent reason for subst|Warn"});
+    EXPECT_EQ(f.ErrorLines(),
+              Texts{"B 1|10||item-10 = 1 to 3 or 9 iff item 9 not = 1|inconsistent reason for subst|Warn"});
     EXPECT_FALSE(screen->DataGrid->isHidden());
-    EXPECT_EQ(screen->DataGrid->Caption(), "List of Error Messages detected by Data Validation Checks block level");
+    EXPECT_EQ(screen->DataGrid->Caption(),
+              "List of Error Messages detected by Data Validation Checks block level");
 
     Click(screen->CmdValHH);
-    EXPECT_EQ(screen->DataGrid->Caption(), "List of Error Messages detected by Data Validation Checks Household level");
+    EXPECT_EQ(screen->DataGrid->Caption(),
+              "List of Error Messages detected by Data Validation Checks Household level");
 }
 
 // Household 1/01 with rows in blocks 1, 3 (two members), 4 and 8; household 1/02
@@ -295,7 +298,8 @@ TEST_F(Orcl051aDeleteTest, DeleteArchivesEveryBlockOfTheHouseholdAndRecounts) {
     EXPECT_EQ(f.s.HhExists, 1);
     EXPECT_EQ(Text(14), "01");
     Box(14)->setText("05");
-    const std::string question = "Are you sure that you want to delete the record and records of all other block?";
+    const std::string question =
+        "Are you sure that you want to delete the record and records of all other block?";
     f.messages.Answer(false);
     Click(screen->CmdDelete);
     EXPECT_EQ(Messages(), Texts{question});
@@ -307,7 +311,8 @@ TEST_F(Orcl051aDeleteTest, DeleteArchivesEveryBlockOfTheHouseholdAndRecounts) {
     for (const layout::BlockTable* t : layout::ScheduleTables(2)) {
         SCOPED_TRACE(t->name);
         EXPECT_EQ(Rows(t->name), "0");
-        EXPECT_EQ(Read("select count(*) from " + t->ArchiveName() + " where deldate <> '200315' or delby <> 'OPR1'"),
+        EXPECT_EQ(Read("select count(*) from " + t->ArchiveName() +
+                       " where deldate <> '200315' or delby <> 'OPR1'"),
                   "0");
         EXPECT_EQ(Rows(t->name, "02"), Rows(t->ArchiveName(), "01")) << "household 1/02 keeps its rows";
     }

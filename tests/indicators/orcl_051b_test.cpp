@@ -32,7 +32,8 @@ protected:
         return rows;
     }
     // A member of 40 who works in agriculture and answered every column.
-    const std::vector<std::string> member{"1", "1", "1", "40", "2", "05", "11", "01", "61", "1", "1", "", "1", "1", "2"};
+    const std::vector<std::string> member{"1",  "1", "1", "40", "2", "05", "11", "01",
+                                          "61", "1", "1", "",   "1", "1",  "2"};
 };
 
 TEST_F(Orcl051bTest, EmptyBlockOpensOnOneStampedRowUnderTheBlockCaptions) {
@@ -63,9 +64,10 @@ TEST_F(Orcl051bTest, EmptyBlockOpensOnOneStampedRowUnderTheBlockCaptions) {
     EXPECT_EQ(Grid()->CurrentColumn(), SLNO);
     EXPECT_TRUE(Grid()->OnNewRowLine());
     EXPECT_EQ(Members(), Texts{"01 1 1 40 2 05 11 01 61 1 1 - 1 1 2"});
-    EXPECT_EQ(Read("select DPC || '|' || FSUNO || '|' || typeof(SU) || SU || '|' || SSS || '|' || SSU || '|' || "
-                   "creby || '|' || credate from S051L02"),
-              "101|10001|text|1|01|OPR1|200315");
+    EXPECT_EQ(
+        Read("select DPC || '|' || FSUNO || '|' || typeof(SU) || SU || '|' || SSS || '|' || SSU || '|' || "
+             "creby || '|' || credate from S051L02"),
+        "101|10001|text|1|01|OPR1|200315");
 }
 
 TEST_F(Orcl051bTest, EachColumnRefusesWithItsMessage) {
@@ -133,7 +135,8 @@ TEST_F(Orcl051bTest, OnlyTheOccupationColumnTakesAnUpperCaseX) {
         const char* typed;
         const char* cell;  // what the cell then holds: a refused key acts as a Backspace
     };
-    for (const Case& c : {Case{B3C10, "X", "X"}, Case{B3C10, "1x", ""}, Case{B3C9, "X", ""}, Case{B3C8, "X", ""}}) {
+    for (const Case& c :
+         {Case{B3C10, "X", "X"}, Case{B3C10, "1x", ""}, Case{B3C9, "X", ""}, Case{B3C8, "X", ""}}) {
         SCOPED_TRACE(std::to_string(c.column) + " \"" + c.typed + "\"");
         At(0, c.column);
         Clear();
@@ -201,11 +204,13 @@ TEST_F(Orcl051bTest, ValidateBlockListsTheMembersErrorsAndValidateHhTheHousehold
     Click(screen->Cmdval);
     EXPECT_TRUE(Messages().empty());
     EXPECT_EQ(f.ErrorLines(), Texts{"B 3|01|9|invalid NIC code||Warn"});
-    EXPECT_EQ(screen->DataGrid->Caption(), "List of Error Messages detected by Data Validation Checks block level");
+    EXPECT_EQ(screen->DataGrid->Caption(),
+              "List of Error Messages detected by Data Validation Checks block level");
 
     Click(screen->CmdValHH);
     EXPECT_FALSE(screen->DataGrid->isHidden());
-    EXPECT_EQ(screen->DataGrid->Caption(), "List of Error Messages detected by Data Validation Checks Household level");
+    EXPECT_EQ(screen->DataGrid->Caption(),
+              "List of Error Messages detected by Data Validation Checks Household level");
 }
 
 }  // namespace

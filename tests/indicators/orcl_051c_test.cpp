@@ -13,11 +13,6 @@ using Texts = std::vector<std::string>;
 
 class Orcl051cTest : public test::HouseholdScreenTest<orcl_051c, 15> {
 protected:
-    ui::TextBox* Box(int i) const { return screen->Text1[i]; }
-    std::string Text(int i) const { return Box(i)->text().toStdString(); }
-    void Fill(std::initializer_list<std::pair<int, const char*>> boxes) {
-        for (auto [box, text] : boxes) Box(box)->setText(text);
-    }
     std::string Stored(const std::string& column) { return Read("select " + column + " from S051L03"); }
 };
 
@@ -29,7 +24,8 @@ TEST_F(Orcl051cTest, AllFortySixItemsAreInViewWithTheBlockTexts) {
     EXPECT_EQ(screen->Label21->text(), "SCHEDULE 5.1:MULTIPLE INDICATOR SURVEY");
     EXPECT_EQ(screen->Label2->text(), "Block-4. Household Characteristics   ");
     bool level = false;
-    for (const QLabel* label : screen->findChildren<QLabel*>()) level |= label->text() == "(Level - 03 & 04 )";
+    for (const QLabel* label : screen->findChildren<QLabel*>())
+        level |= label->text() == "(Level - 03 & 04 )";
     EXPECT_TRUE(level) << "the level line shows one &";
     EXPECT_EQ(screen->CmdNext->text(), "&2. Next Blk");
     ASSERT_NE(screen->CmdPrev, nullptr);
@@ -120,9 +116,11 @@ TEST_F(Orcl051cTest, FirstSaveInsertsWithNullsLaterSavesUpdateWithEmptyTexts) {
     EXPECT_TRUE(Messages().empty());
     EXPECT_EQ(f.s.BlkRecExists, 1);
     EXPECT_EQ(Focus(), screen->Text3);
-    EXPECT_EQ(Stored("DPC || '|' || FSUNO || '|' || typeof(SU) || '|' || SSS || SSU || '|' || B4I1 || '|' || B4I5 || "
-                     "'|' || creby || '|' || credate"),
-              "101|10001|text|101|4|3'000|OPR1|200315");
+    EXPECT_EQ(
+        Stored(
+            "DPC || '|' || FSUNO || '|' || typeof(SU) || '|' || SSS || SSU || '|' || B4I1 || '|' || B4I5 || "
+            "'|' || creby || '|' || credate"),
+        "101|10001|text|101|4|3'000|OPR1|200315");
     EXPECT_EQ(Stored("B4I2"), "1");
     EXPECT_EQ(Stored("B4I3"), "<null>");
 
@@ -232,10 +230,12 @@ TEST_F(Orcl051cTest, ValidationSavesEvenABlankBlockThenListsItsErrors) {
     ASSERT_FALSE(f.ErrorLines().empty());
     EXPECT_EQ(f.ErrorLines()[0], "B 4|1||Househod size should be >= 1||Crit");
     EXPECT_EQ(f.s.ValBlockNo, 4);
-    EXPECT_EQ(screen->DataGrid->Caption(), "List of Error Messages detected by Data Validation Checks block level");
+    EXPECT_EQ(screen->DataGrid->Caption(),
+              "List of Error Messages detected by Data Validation Checks block level");
 
     Click(screen->CmdValHH);
-    EXPECT_EQ(screen->DataGrid->Caption(), "List of Error Messages detected by Data Validation Checks Household level");
+    EXPECT_EQ(screen->DataGrid->Caption(),
+              "List of Error Messages detected by Data Validation Checks Household level");
 }
 
 }  // namespace
