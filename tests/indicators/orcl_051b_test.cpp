@@ -100,6 +100,9 @@ TEST_F(Orcl051bTest, ValidateBlockListsTheMembersErrors) {
     Type("2");
     Click(screen->Cmdval);
     EXPECT_EQ(f.ErrorLines(), Texts{"B 3|01|9|invalid NIC code||Warn"});
+    Click(screen->CmdValHH);
+    EXPECT_EQ(screen->DataGrid->Caption(),
+              "List of Error Messages detected by Data Validation Checks Household level");
 }
 
 }  // namespace

@@ -112,6 +112,13 @@ TEST_F(Orcl051cTest, LeavingANewBlockAsksToSaveItAndRefusesABlankOne) {
     Click(screen->CmdExit);
     EXPECT_TRUE(Messages().empty());
     EXPECT_EQ(Stored("B4I1"), "2");
+
+    f.s.FsuConn->Execute("delete from S051L03");
+    Open();
+    Box(45)->setText("1");
+    f.messages.Answer(false);
+    Click(screen->CmdExit);
+    EXPECT_EQ(Messages(), Texts{"Save Block-4 before exiting?"});
 }
 
 }  // namespace
