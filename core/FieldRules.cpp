@@ -54,6 +54,13 @@ RuleStep FieldInList(std::string field, std::string codeList, std::string messag
                 std::move(message));
 }
 
+RuleStep ZeroPadded(size_t width) {
+    return Rewrite([width](const std::string& t, const FieldReader&) {
+        const std::string trimmed = text::Trim(t);
+        return trimmed.size() >= width ? trimmed : std::string(width - trimmed.size(), '0') + trimmed;
+    });
+}
+
 RuleStep Digits(std::string message) {
     return Test([](const std::string& t, const FieldReader&) { return IsAllDigits(t); }, std::move(message));
 }

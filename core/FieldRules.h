@@ -73,6 +73,9 @@ RuleStep Test(std::function<bool(const std::string& text, const FieldReader& row
 // the survey codes that call for one).
 RuleStep FieldInList(std::string field, std::string codeList, std::string message);
 RuleStep Rewrite(std::function<std::string(const std::string& text, const FieldReader& row)> rewrite);
+// Puts zeros before the text, trimmed, up to width characters ("7" -> "007");
+// an empty text becomes all zeros.
+RuleStep ZeroPadded(size_t width);
 
 // A code: blank passes; digits, else "numeric entry please"; then the code list.
 FieldRule Code(std::string field, std::string codeList, std::string message);

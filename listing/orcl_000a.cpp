@@ -138,7 +138,7 @@ orcl_000a::orcl_000a(SharedState& state) : IdentificationBlockScreen(state, Para
 }
 
 void orcl_000a::Prefill(bool afterDelete) {
-    PrefillFsuParticulars("000");
+    PrefillFsuIdentification("000");
     SetBox(10, afterDelete ? "" : "0000");
     SetBox(11, s_.FsuFc);
     SetBox(12, s_.FsuFpop);

@@ -44,8 +44,8 @@ void FormatBlockErrorGrid(ui::BoundGrid& grid, int curFormIndex) {
     grid.ShowRecordPosition(grid.CurrentRow() + 1);
 }
 
-std::vector<HeaderItem> HouseholdHeader() {
-    return {{"FSUNO:", HeaderItem::Value::Fsu},
+std::vector<HeaderItem> HouseholdHeader(const QString& fsuCaption) {
+    return {{fsuCaption, HeaderItem::Value::Fsu},
             {"SU NO:", HeaderItem::Value::Segment},
             {"SSS NO:", HeaderItem::Value::Sss},
             {"SHH NO:", HeaderItem::Value::Ssu}};

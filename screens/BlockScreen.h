@@ -45,7 +45,8 @@ struct HeaderItem {
 };
 
 // The header of a household's block screen: its FSU, SU (CurSeg), SSS and SHH.
-std::vector<HeaderItem> HouseholdHeader();
+// Some screens write the FSU's caption "FSU NO:".
+std::vector<HeaderItem> HouseholdHeader(const QString& fsuCaption = "FSUNO:");
 
 // What every block screen is given, single-record and grid alike.
 struct BlockParams {

@@ -72,7 +72,6 @@ SurveyCodeGates Gates() {
     gates.otherBlockMessage = "survey code should be 1 or 2 for navigating to other block";
     gates.saveFirstMessage = "please save the block first";
     gates.nextRefusalToCodeBox = true;
-    gates.saveTakesCode = true;
     return gates;
 }
 
@@ -163,30 +162,12 @@ orcl_211a::orcl_211a(SharedState& state) : IdentificationBlockScreen(state, Para
 }
 
 void orcl_211a::Prefill(bool afterDelete) {
-    PrefillFsuParticulars("211");
+    PrefillFsuIdentification("211");
     // A load shows the SRO as "0000"; a refill after a delete the FSU's own.
     SetBox(10, afterDelete ? s_.FsuSro : "0000");
     SetBox(11, afterDelete ? s_.CurSeg : "");
     SetBox(12, s_.CurSss);
     SetBox(13, s_.CurSsu);
 }
-
-void orcl_211a::Recount(const std::string& done) {
-    try {
-        const auto counts = RecountHouseholds(s_, record_);
-        if (counts && s_.Packet) s_.Packet->ShowHhCount(record_.Table().schedule, counts->households);
-    } catch (const std::exception& e) {
-        Report(done + ", but the household counts could not be updated.", e);
-    }
-}
-
-void orcl_211a::RecordSaved(bool inserted) {
-    IdentificationBlockScreen::RecordSaved(inserted);
-    Recount("Block 1 is saved");
-}
-
-void orcl_211a::DeleteRecord() { DeleteHousehold(s_, record_.Table().schedule); }
-
-void orcl_211a::RecordDeleted() { Recount("The household is deleted"); }
 
 }  // namespace r78
