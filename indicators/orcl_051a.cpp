@@ -14,14 +14,12 @@ namespace {
 
 SingleRecordParams Params() {
     SingleRecordParams params;
-    params.index = 13;
+    HouseholdBlock(params, 13, "");
     params.kind = RecordKind::HouseholdBlock1;
-    params.blockNo = 1;
     params.blockName = "1";
     params.noRecordsMessage = "Block contains no records";
     params.digitMessage = "numeric entry please ";
     params.blockCheck = [](SharedState& s, int) { ValBlk051_1(s); };
-    params.householdCheck = ValHH051;
     params.header = HouseholdHeader("FSU NO:");
     params.scheduleHeading = "SCHEDULE 5.1: MULTIPLE INDICATOR SURVEY";
     params.goToLabel = "&Go to Blk:";

@@ -9,16 +9,12 @@ namespace {
 
 GridParams Params() {
     GridParams params;
-    params.index = 14;
-    params.blockNo = 3;
+    HouseholdBlock(params, 14, "Block-3. Particulars of household members  (Level - 02)");
     params.blockCheck = ValBlk051_3;
-    params.householdCheck = ValHH051;
     params.header = {{"FSUNO:", HeaderItem::Value::Fsu},
                      {"SSS NO:", HeaderItem::Value::Sss},
                      {"SU NO:", HeaderItem::Value::FsuSu},
                      {"SHH NO.", HeaderItem::Value::Ssu}};
-    params.scheduleHeading = "SCHEDULE 5.1:MULTIPLE INDICATOR SURVEY";
-    params.blockTitle = "Block-3. Particulars of household members  (Level - 02)";
     params.gridCaption = "BLOCK 3: PARTICULARS OF HOUSEHOLD MEMBERS (SCH 5.1)";
     params.columns = {
         {"SLNO", " \n \nSrl\nNo.\nC(1)", 800},

@@ -13,15 +13,11 @@ namespace {
 
 SingleRecordParams Params(const SharedState& s) {
     SingleRecordParams params;
-    params.index = 15;
+    HouseholdBlock(params, 15, "Block-4. Household Characteristics   ");
     params.kind = RecordKind::HouseholdBlock;
-    params.blockNo = 4;
     params.blockName = std::string("4");  // a bare literal here trips a false warning of g++ 12
     params.blockCheck = [](SharedState& state, int) { ValBlk051_4(state); };
-    params.householdCheck = ValHH051;
     params.header = HouseholdHeader("FSU NO:");
-    params.scheduleHeading = "SCHEDULE 5.1:MULTIPLE INDICATOR SURVEY";
-    params.blockTitle = "Block-4. Household Characteristics   ";
     // Any character may be typed; the Enter check empties a box that is not digits.
     params.filterKeys = false;
 

@@ -1,6 +1,5 @@
 #include "indicators/orcl_051f.h"
 
-#include "indicators/Schedule051.h"
 #include "validation/checks_051.h"
 
 namespace r78 {
@@ -29,7 +28,7 @@ FieldRule Class(std::string field) {
 
 GridParams orcl_051f::Params() {
     GridParams p;
-    Schedule051Block(
+    HouseholdBlock(
         p, 18,
         "Block-5.Person level information on education and ICT skills for HHD members with age>3 "
         "(level - 07)");

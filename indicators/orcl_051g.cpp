@@ -4,7 +4,6 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "indicators/Schedule051.h"
 #include "validation/checks_051.h"
 
 namespace r78 {
@@ -26,7 +25,7 @@ FieldRule Number(std::string field, const char* numericMessage = kNumeric, long 
 
 SingleRecordParams orcl_051g::Params() {
     SingleRecordParams p;
-    Schedule051Block(p, 19,
+    HouseholdBlock(p, 19,
                      "Block-6. Purchase/ construction of house(s)/ flat(s) by HHD for residential purpose");
     p.kind = RecordKind::HouseholdBlock;
     p.blockName = "6";

@@ -67,6 +67,11 @@ struct BlockParams {
     bool blankGoToIsZero = false;
 };
 
+// What a household block screen takes from its index: its block number, the
+// schedule's heading above the block's title, and Validate HH running the
+// household checks of its schedule.
+void HouseholdBlock(BlockParams& p, int index, const QString& blockTitle);
+
 // Captions, widths and visibility of a block screen's error list, and the
 // record position below it. The item column holds the SSS on the listing's block-6 screens.
 void FormatBlockErrorGrid(ui::BoundGrid& grid, int curFormIndex);

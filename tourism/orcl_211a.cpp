@@ -21,14 +21,12 @@ std::string LeadingZeros(const std::string& digits, size_t width) {
 
 SingleRecordParams Params() {
     SingleRecordParams params;
-    params.index = 4;
+    HouseholdBlock(params, 4, "");
     params.kind = RecordKind::HouseholdBlock1;
-    params.blockNo = 1;
     params.blockName = "1";
     params.noRecordsMessage = "Block contains no records";
     params.digitMessage = "numeric entry please ";
     params.blockCheck = [](SharedState& s, int) { ValBlk211_1(s); };
-    params.householdCheck = [](SharedState& s) { ValHH211(s); };
     params.header = {{"FSU NO:", HeaderItem::Value::Fsu},
                      {"SEGMENT NO:", HeaderItem::Value::Segment},
                      {"SSS NO:", HeaderItem::Value::Sss},
