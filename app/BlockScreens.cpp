@@ -1,6 +1,9 @@
 #include "app/BlockScreens.h"
 
 #include "indicators/ApplianceAgeScreen.h"
+#include "indicators/orcl_051a.h"
+#include "indicators/orcl_051b.h"
+#include "indicators/orcl_051c.h"
 #include "indicators/orcl_051f.h"
 #include "indicators/orcl_051g.h"
 #include "indicators/orcl_051h.h"
@@ -39,6 +42,9 @@ BlockScreens::BlockScreens(SharedState& s) : s_(s) {
     Add<orcl_211g>(10);
     Add<orcl_211h>(11);
     Add<orcl_211I>(12);
+    Add<orcl_051a>(13);
+    Add<orcl_051b>(14);
+    Add<orcl_051c>(15);
     Add<orcl_051d>(16);
     Add<orcl_051e>(17);
     Add<orcl_051f>(18);

@@ -46,6 +46,21 @@ RuleStep Rewrite(std::function<std::string(const std::string&, const FieldReader
     return {nullptr, "", std::move(rewrite)};
 }
 
+RuleStep FieldInList(std::string field, std::string codeList, std::string message) {
+    return Test([field = std::move(field), list = std::move(codeList)](const std::string&,
+                                                                        const FieldReader& row) {
+        return InCodeList(row(field), list);
+    },
+                std::move(message));
+}
+
+RuleStep ZeroPadded(size_t width) {
+    return Rewrite([width](const std::string& t, const FieldReader&) {
+        const std::string trimmed = text::Trim(t);
+        return trimmed.size() >= width ? trimmed : std::string(width - trimmed.size(), '0') + trimmed;
+    });
+}
+
 RuleStep Digits(std::string message) {
     return Test([](const std::string& t, const FieldReader&) { return IsAllDigits(t); }, std::move(message));
 }
@@ -91,6 +106,8 @@ RuleStep TrimmedAtLeast(size_t n, std::string message) {
 FieldRule Code(std::string field, std::string codeList, std::string message) {
     return {std::move(field), true, {Digits(kNumericEntry), InList(std::move(codeList), std::move(message))}};
 }
+
+FieldRule YesNo(std::string field) { return Code(std::move(field), "1,2,x", "code 1 or 2 please"); }
 
 FieldRule TwoDigitCode(std::string field, std::string codeList, std::string lengthMessage, std::string message) {
     return {std::move(field),

@@ -69,10 +69,18 @@ RuleStep Length(size_t n, std::string message);
 // At least n characters once the blanks around are removed.
 RuleStep TrimmedAtLeast(size_t n, std::string message);
 RuleStep Test(std::function<bool(const std::string& text, const FieldReader& row)> passes, std::string message);
+// Another field of the row holds a code of the list (a reason given only with
+// the survey codes that call for one).
+RuleStep FieldInList(std::string field, std::string codeList, std::string message);
 RuleStep Rewrite(std::function<std::string(const std::string& text, const FieldReader& row)> rewrite);
+// Puts zeros before the text, trimmed, up to width characters ("7" -> "007");
+// an empty text becomes all zeros.
+RuleStep ZeroPadded(size_t width);
 
 // A code: blank passes; digits, else "numeric entry please"; then the code list.
 FieldRule Code(std::string field, std::string codeList, std::string message);
+// A yes (1) or no (2) answer: a code of "1,2,x", else "code 1 or 2 please".
+FieldRule YesNo(std::string field);
 // A two-digit code: blank passes; digits, else "numeric entry please"; then
 // exactly two characters as typed ("9" is refused, "09" is not), else
 // lengthMessage; then the code list, else message.

@@ -1,13 +1,12 @@
 #include "indicators/ApplianceAgeScreen.h"
 
-#include "indicators/Schedule051.h"
 #include "validation/checks_051.h"
 
 namespace r78 {
 
 GridParams ApplianceAgeScreen::Params(const Appliance& a) {
     GridParams p;
-    Schedule051Block(p, a.index, a.title);
+    HouseholdBlock(p, a.index, a.title);
     p.blockCheck = a.check;
     // The SU shown is the FSU's own; new rows take theirs from the household.
     p.header = {{"FSUNO:", HeaderItem::Value::Fsu},

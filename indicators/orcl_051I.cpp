@@ -3,24 +3,24 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 
-#include "indicators/Schedule051.h"
 #include "validation/checks_051.h"
 
 namespace r78 {
 
 SingleRecordParams orcl_051I::Params() {
     SingleRecordParams p;
-    Schedule051Block(p, 21, "Block-8.Food insecurity of the HHD");
+    HouseholdBlock(p, 21, "Block-8.Food insecurity of the HHD");
     p.kind = RecordKind::HouseholdBlock;
     p.blockName = std::string("8");  // a bare literal here trips a false warning of g++ 12
     p.blockCheck = [](SharedState& s, int) { ValBlk051_8(s); };
+    p.blockLevel = "(Level - 10 )";
     p.header = HouseholdHeader("FSU NO:");
     // Whether all meals were skipped is not emptied when it holds other
     // characters: its code list refuses them, and the text stays to be corrected.
-    FieldRule allMeals{"B8I3", true, {rule::InList("1,2,x", kOneOrTwo)}};
+    FieldRule allMeals{"B8I3", true, {rule::InList("1,2,x", "code 1 or 2 please")}};
     allMeals.digitsCleared = false;
     p.rules = {
-        YesNo("B8I1"),
+        rule::YesNo("B8I1"),
         rule::AnyDigits("B8I2"),
         allMeals,
         rule::AnyDigits("B8I4"),
@@ -48,7 +48,7 @@ orcl_051I::orcl_051I(SharedState& state) : SingleRecordBlockScreen(state, Params
     body->addLayout(items);
     body->addSpacing(24);
     body->addWidget(DataGrid, 1);
-    Compose(HeadingsWithLevel(*this, "(Level - 10 )"), body);
+    Compose(nullptr, body);
 
     Form_Load();
 }

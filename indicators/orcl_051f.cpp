@@ -1,6 +1,5 @@
 #include "indicators/orcl_051f.h"
 
-#include "indicators/Schedule051.h"
 #include "validation/checks_051.h"
 
 namespace r78 {
@@ -25,7 +24,7 @@ FieldRule Class(std::string field) {
 
 GridParams orcl_051f::Params() {
     GridParams p;
-    Schedule051Block(
+    HouseholdBlock(
         p, 18,
         "Block-5.Person level information on education and ICT skills for HHD members with age>3 "
         "(level - 07)");
@@ -78,38 +77,38 @@ GridParams orcl_051f::Params() {
         rule::Positive("SLNO", true),
         // The age must be given; any number, 0 included.
         {"B5I2", false, {rule::Digits(kNumericPositive)}},
-        YesNo("B5I3"),
+        rule::YesNo("B5I3"),
         rule::Code("B5I4", "1,2,3,x", kOneToThree),
         rule::AnyDigits("B5I41"),
-        YesNo("B5I42"),
+        rule::YesNo("B5I42"),
         Level("B5I51"),
         rule::Code("B5I52", "1..4,x", "code 1 to 4 please"),
         rule::Code("B5I53", "1..4,x", "code 1 to 4 please"),
         Class("B5I541"),
-        YesNo("B5I542"),
-        YesNo("B5I55"),
-        YesNo("B5I561"),
-        YesNo("B5I562"),
-        YesNo("B5I57"),
+        rule::YesNo("B5I542"),
+        rule::YesNo("B5I55"),
+        rule::YesNo("B5I561"),
+        rule::YesNo("B5I562"),
+        rule::YesNo("B5I57"),
         rule::Code("B5I58", "1..3,x", kOneToThree),
         rule::Code("B5I59", "1..3,x", kOneToThree),
-        rule::Code("B5I5101", "1..2,x", kOneOrTwo),
+        rule::YesNo("B5I5101"),
         rule::Code("B5I5102", "1..6,9,x", kActivity),
         Level("B5I61"),
         Class("B5I62"),
-        YesNo("B5I63"),
+        rule::YesNo("B5I63"),
         rule::Code("B5I64", "1..3,x", kOneToThree),
         rule::Code("B5I65", "1..3,x", kOneToThree),
-        YesNo("B5I661"),
+        rule::YesNo("B5I661"),
         rule::Code("B5I662", "1..6,9,x", kActivity),
         rule::Code("B5I71", "1..3,x", kOneToThree),
         rule::Code("B5I72", "1..3,x", kOneToThree),
-        YesNo("B5I731"),
+        rule::YesNo("B5I731"),
         rule::Code("B5I732", "1..6,9,x", kActivity),
     };
     // The ICT skills, items 8 to 16: able (1) or not (2).
     for (const char* skill : {"B5I8", "B5I9", "B5I10", "B5I11", "B5I12", "B5I13", "B5I14", "B5I15", "B5I16"})
-        p.rules.push_back(YesNo(skill));
+        p.rules.push_back(rule::YesNo(skill));
     p.blankGoToIsZero = true;
     return p;
 }

@@ -3,7 +3,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 
-#include "indicators/Schedule051.h"
 #include "validation/checks_051.h"
 
 namespace r78 {
@@ -24,11 +23,12 @@ FieldRule Number(std::string field, const char* numericMessage = kNumeric, long 
 
 SingleRecordParams orcl_051g::Params() {
     SingleRecordParams p;
-    Schedule051Block(p, 19,
+    HouseholdBlock(p, 19,
                      "Block-6. Purchase/ construction of house(s)/ flat(s) by HHD for residential purpose");
     p.kind = RecordKind::HouseholdBlock;
     p.blockName = std::string("6");  // a bare literal here trips a false warning of g++ 12
     p.blockCheck = [](SharedState& s, int) { ValBlk051_6(s); };
+    p.blockLevel = "(Level - 08 )";
     p.header = HouseholdHeader("FSU NO:");
     // How many dwellings, rural and urban: a household with none puts 0.
     const char* none = "numeric entry  please. If no purchase/constructed flat/house, put 0.";
@@ -37,14 +37,14 @@ SingleRecordParams orcl_051g::Params() {
     // rule refuses a text that is no number, and the text stays to be corrected.
     urban.digitsCleared = false;
     p.rules = {
-        YesNo("B6I1"),
+        rule::YesNo("B6I1"),
         Number("B6I21", none, 10, "please check the entry"),
         urban,
         Number("B6I23", kNumeric, 10, "please check the entry"),
-        YesNo("B6I3"),
-        YesNo("B6I4"),
-        YesNo("B6I5"),
-        YesNo("B6I6"),
+        rule::YesNo("B6I3"),
+        rule::YesNo("B6I4"),
+        rule::YesNo("B6I5"),
+        rule::YesNo("B6I6"),
         {"B6I7", true, {rule::NotNegative(kNumeric), rule::Length(4, "4-digit in YYYY format please")}},
         Number("B6I8", kNumeric, 20, "please check entry"),
         Number("B6I9", kNumeric, 20, "please check entry"),
@@ -105,7 +105,7 @@ orcl_051g::orcl_051g(SharedState& state) : SingleRecordBlockScreen(state, Params
     body->addLayout(items);
     body->addSpacing(24);
     body->addWidget(DataGrid, 1);
-    Compose(HeadingsWithLevel(*this, "(Level - 08 )"), body);
+    Compose(nullptr, body);
 
     Form_Load();
 }

@@ -2,7 +2,6 @@
 
 #include "core/Text.h"
 #include "core/Values.h"
-#include "indicators/Schedule051.h"
 #include "validation/checks_051.h"
 
 namespace r78 {
@@ -35,7 +34,7 @@ FieldRule State(std::string field) {
 
 GridParams orcl_051h::Params() {
     GridParams p;
-    Schedule051Block(p, 20, "Block-7. Migration particulars of HHD members (level - 09)");
+    HouseholdBlock(p, 20, "Block-7. Migration particulars of HHD members (level - 09)");
     p.blockCheck = [](SharedState& s, int rows) { ValBlk051_7(s, rows); };
     p.order = " order by fsuno, SSS,SSU,slno";
     p.columns = {
@@ -60,20 +59,20 @@ GridParams orcl_051h::Params() {
     p.rules = {
         rule::Positive("SLNO", true),
         rule::Positive("B7I2"),
-        YesNo("B7I3"),
+        rule::YesNo("B7I3"),
         rule::Code("B7I4", "1..7,x", "code 1 to 7 please"),
         State("B7I5"),
         Reason("B7I6"),
         rule::Code("B7I7", "1..6,9,x", kOneToSixOrNine),
         rule::Code("B7I8", "1..3,9,x", "code 1 to 3 or 9 please"),
-        YesNo("B7I9"),
+        rule::YesNo("B7I9"),
         rule::Code("B7I10", "1..3,x", "code 1 to 3 please"),
         rule::Code("B7I11", "1..6,9,x", kOneToSixOrNine),
-        YesNo("B7I12"),
+        rule::YesNo("B7I12"),
         rule::Code("B7I13", "1..5,x", "code 1 to 5 please"),
-        YesNo("B7I14"),
+        rule::YesNo("B7I14"),
         Reason("B7I15"),
-        YesNo("B7I16"),
+        rule::YesNo("B7I16"),
     };
     p.blankGoToIsZero = true;
     return p;

@@ -29,8 +29,8 @@ SingleRecordParams Params() {
         {"SVC", false, {rule::Digits("survey code 1 to 7  please"), rule::Between(1, 7, "survey code 1 to 7  please")}},
         {"RES_Subst",
          true,
-         {rule::Test([](const std::string&, const FieldReader& row) { return InCodeList(row("SVC"), "4..7,x"); },
-                     "reason for substitution should be only when survey code is any of 4 to 7 "),
+         {rule::FieldInList("SVC", "4..7,x",
+                            "reason for substitution should be only when survey code is any of 4 to 7 "),
           rule::InList("1..3,9,x", "reason for substitution should be 1 to 3 or 9 ")}},
     };
     for (FieldRule& r : rule::Block2()) params.rules.push_back(std::move(r));
@@ -138,7 +138,7 @@ orcl_000a::orcl_000a(SharedState& state) : IdentificationBlockScreen(state, Para
 }
 
 void orcl_000a::Prefill(bool afterDelete) {
-    PrefillFsuParticulars("000");
+    PrefillFsuIdentification("000");
     SetBox(10, afterDelete ? "" : "0000");
     SetBox(11, s_.FsuFc);
     SetBox(12, s_.FsuFpop);

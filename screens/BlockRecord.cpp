@@ -1,6 +1,7 @@
 #include "screens/BlockRecord.h"
 
-#include "core/HouseholdCounts.h"
+#include <stdexcept>
+
 #include "core/Text.h"
 #include "core/Values.h"
 #include "core/WorkQueries.h"
@@ -139,22 +140,14 @@ void ArchiveAndDelete(SharedState& s, const std::vector<int>& tables, bool house
 
 void DeleteHousehold(SharedState& s, int schType) {
     std::vector<int> tables;
-    for (const layout::BlockTable* t : layout::ScheduleTables(schType)) tables.push_back(t->index);
+    for (const layout::BlockTable* t : layout::ScheduleTables(schType)) {
+        // The listing's rows belong to the whole FSU, never to one household.
+        if (t->Listing()) throw std::invalid_argument("Schedule 0.0 has no households to delete");
+        tables.push_back(t->index);
+    }
     db::Transaction tx(*s.FsuConn);
     ArchiveAndDelete(s, tables, true);
     tx.Commit();
-}
-
-std::optional<HouseholdCounts> RecountHouseholds(SharedState& s, const BlockRecord& block1) {
-    const int committed = s.HhExists;
-    try {
-        auto counts = UpdateHhCounts(s, block1.Table().schedule, s.CurFsuNo, s.CurSss, s.CurSsu);
-        s.HhExists = block1.Exists() ? 1 : 0;
-        return counts;
-    } catch (...) {
-        s.HhExists = committed;
-        throw;
-    }
 }
 
 }  // namespace r78

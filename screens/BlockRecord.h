@@ -76,17 +76,9 @@ private:
 // it or nothing.
 void ArchiveAndDelete(SharedState& s, const std::vector<int>& tables, bool household);
 
-// Deletes the current household from a detailed schedule (1: Schedule 21.1, 2:
-// Schedule 5.1): its rows of every block table of the schedule are copied into
-// the archive tables, then deleted, in one transaction: all of it, or nothing.
-// The blocks 1-2 screens of both schedules delete a household with it.
+// Deletes the current household (CurFsuNo, CurSss, CurSsu) of a detailed schedule
+// (1 or 2): its rows of every block table of the schedule are archived and
+// deleted in one transaction of its own, all of them or none.
 void DeleteHousehold(SharedState& s, int schType);
-
-// After a household's blocks 1-2 row was saved or deleted: the household counts
-// of its schedule are redone (UpdateHhCounts), and HhExists is taken from the
-// household's own row again, since the recount judges the household in packet's
-// boxes, which need not be the one on the screen. When the recount fails (it
-// throws), HhExists stays as the committed save or delete left it.
-std::optional<HouseholdCounts> RecountHouseholds(SharedState& s, const BlockRecord& block1);
 
 }  // namespace r78

@@ -12,6 +12,8 @@
 #include "core/Values.h"
 #include "platform/ui/Keys.h"
 #include "validation/ValidationRun.h"
+#include "validation/checks_051.h"
+#include "validation/checks_211.h"
 
 namespace r78 {
 
@@ -49,6 +51,20 @@ std::vector<HeaderItem> HouseholdHeader(const QString& fsuCaption) {
             {"SU NO:", HeaderItem::Value::Segment},
             {"SSS NO:", HeaderItem::Value::Sss},
             {"SHH NO:", HeaderItem::Value::Ssu}};
+}
+
+void HouseholdBlock(BlockParams& p, int index, const QString& blockTitle) {
+    const layout::BlockTable& table = layout::BlockTableAt(index);
+    p.index = index;
+    p.blockNo = table.blockNo;
+    p.blockTitle = blockTitle;
+    if (table.schedule == 1) {
+        p.scheduleHeading = "SCHEDULE 21.1:DOMESTIC TOURISM EXPENDITURE";
+        p.householdCheck = [](SharedState& s) { ValHH211(s); };
+    } else {
+        p.scheduleHeading = "SCHEDULE 5.1:MULTIPLE INDICATOR SURVEY";
+        p.householdCheck = [](SharedState& s) { ValHH051(s); };
+    }
 }
 
 BlockScreen::BlockScreen(SharedState& s, const BlockParams& params)
@@ -99,6 +115,7 @@ QLayout* BlockScreen::Headings() {
     headings->setSpacing(2);
     if (Label21) headings->addWidget(Label21);
     if (Label2) headings->addWidget(Label2);
+    if (!block_.blockLevel.isEmpty()) headings->addWidget(ui::HeadingLabel(block_.blockLevel, this));
     return headings;
 }
 

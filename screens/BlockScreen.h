@@ -62,10 +62,17 @@ struct BlockParams {
     // that lays out its own headings leaves them empty.
     QString scheduleHeading;
     QString blockTitle;
+    // A line under the block's title: "(Level - 08 )".
+    QString blockLevel;
     QString goToLabel = "&Go to Blk";
     // A go-to text of blanks only reads as block 0, which leads to blocks 1 and 2.
     bool blankGoToIsZero = false;
 };
+
+// What a household block screen takes from its index: its block number, the
+// schedule's heading above the block's title, and Validate HH running the
+// household checks of its schedule.
+void HouseholdBlock(BlockParams& p, int index, const QString& blockTitle);
 
 // Captions, widths and visibility of a block screen's error list, and the
 // record position below it. The item column holds the SSS on the listing's block-6 screens.

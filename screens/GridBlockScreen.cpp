@@ -61,6 +61,14 @@ GridBlockScreen::GridBlockScreen(SharedState& s, GridParams params)
         });
         if (!done) cancel = true;
     };
+    DataGridX->onBeforeColUpdate = [this](int column, bool& cancel) {
+        bool done = false;
+        Guard([&] {
+            DataGridX_BeforeColUpdate(column, cancel);
+            done = true;
+        });
+        if (!done) cancel = true;
+    };
     DataGridX->onBeforeDelete = [this](bool& cancel) {
         bool done = false;
         Guard([&] {
@@ -222,9 +230,16 @@ void GridBlockScreen::DataGridX_KeyDown(int& keyCode) {
             // The cell keeps its text and the cursor.
             keyCode = 0;
             DataGridX->FocusGrid();
-        } else if (EndsRow(c)) {
-            keyCode = 0;
-            StepToNextRow();
+        } else {
+            // Accepted: into the row now, so that the move after Enter does not
+            // check it again. Unless the row ends here, the grid's own move
+            // follows, which an update may step further.
+            if (!EndsRow(c)) MarkTabMove();
+            DataGridX->CommitCell();
+            if (EndsRow(c)) {
+                keyCode = 0;
+                StepToNextRow();
+            }
         }
     }
     switch (keyCode) {
@@ -283,6 +298,10 @@ void GridBlockScreen::DataGridX_Validate(bool& cancel) {
         if (!DataGridX->SetCurrentCell(DataGridX->CurrentRow() + 1, firstEdit_)) cancel = true;
         ShowRecordCaption();
     }
+}
+
+void GridBlockScreen::DataGridX_BeforeColUpdate(int column, bool& cancel) {
+    cancel = !CheckCell(column, CellText());
 }
 
 void GridBlockScreen::DataGridX_AfterColUpdate(int column) {

@@ -54,6 +54,7 @@ public:
     void DataGridX_KeyDown(int& keyCode);
     void DataGridX_KeyPress(int& keyAscii);
     void DataGridX_Validate(bool& cancel);
+    void DataGridX_BeforeColUpdate(int column, bool& cancel);
     void DataGridX_AfterColUpdate(int column);
     void DataGridX_OnAddNew();
     void DataGridX_BeforeDelete(bool& cancel);
@@ -70,6 +71,10 @@ public:
     // Shows and captions the block's columns, hides the rest, puts the cursor on
     // the first edit column and shows the record position.
     void SetGridColumns();
+    // A cell's text in column c, on Enter and on any other way out of the cell:
+    // its width, then the column's rule (the screen's hook first, then the
+    // declared rule). False refuses it (the messages said why).
+    bool CheckCell(int column, const std::string& text);
 
 protected:
     GridBlockScreen(SharedState& s, GridParams params);
@@ -85,10 +90,6 @@ protected:
     // Grid position of a field; -1 when the table has none.
     int Column(const std::string& field) const { return DataGridX->FieldColumn(field); }
     std::string FieldAt(int column) const { return DataGridX->DataField(column); }
-
-    // The width test and then the column's rule, on a cell's text: the screen's
-    // hook first, then the declared rule. False refuses it (the rule has said why).
-    bool CheckCell(int column, const std::string& text);
 
     // Hooks, by field name (compared in capitals).
     // The rule of an odd column (trip map, total line): a decision, or nothing to
@@ -119,7 +120,10 @@ protected:
 
     void BeforeGoTo() override { DropBlankGridRow(); }
     bool GoToGate(int target) override;
-    void CloseRequested() override { exit_Click(); }
+    // The title bar's close button leaves the cell as the screen's own buttons do.
+    void CloseRequested() override {
+        if (!DataGridX->HasFocusInside() || DataGridX->ReleaseFocus()) exit_Click();
+    }
 
     const GridParams params_;
 

@@ -1,7 +1,10 @@
 #include "screens/IdentificationBlockScreen.h"
 
 #include <algorithm>
+#include <stdexcept>
 
+#include "core/DataLayout.h"
+#include "core/HouseholdCounts.h"
 #include "core/Navigation.h"
 
 namespace r78 {
@@ -18,29 +21,55 @@ IdentificationBlockScreen::IdentificationBlockScreen(SharedState& s, SingleRecor
                                                      SurveyCodeGates gates)
     : SingleRecordBlockScreen(s, std::move(params)), gates_(std::move(gates)) {}
 
-void IdentificationBlockScreen::PrefillFsuParticulars(const std::string& schedule) {
-    const std::string values[] = {s_.CurFsuNo,      s_.FsuRound,       schedule,       s_.FsuSample,
-                                  s_.FsuSector,     s_.FsuStateRegion, s_.FsuDistrict, s_.FsuStratum,
-                                  s_.FsuSubStratum, s_.FsuSubRound};
-    for (int box = 0; box <= 9; ++box) SetBox(box, values[box]);
-}
-
 bool IdentificationBlockScreen::CodeMovesOn() {
     SurveyCode() = Box(gates_.box);
     return Among(gates_.moveCodes, SurveyCode());
 }
 
-// The code is tested as the box holds it; on the listing the shared code
-// changes only with a row that reached the file (RecordSaved).
+// The code is tested as the box holds it. The listing's shared code changes only
+// with a row that reached the file (RecordSaved); a household's follows the box
+// at every gate.
 bool IdentificationBlockScreen::SaveGate() {
-    if (gates_.saveTakesCode) SurveyCode() = Box(gates_.box);
+    if (Household()) SurveyCode() = Box(gates_.box);
     if (Among(gates_.saveCodes, Box(gates_.box))) return true;
     ErrBeep(gates_.saveMessage);
     Text1[gates_.box]->setFocus();
     return false;
 }
 
-void IdentificationBlockScreen::RecordSaved(bool) { SurveyCode() = Box(gates_.box); }
+void IdentificationBlockScreen::PrefillFsuIdentification(const std::string& schCode) {
+    const std::string values[] = {s_.CurFsuNo,      s_.FsuRound,       schCode,        s_.FsuSample,
+                                  s_.FsuSector,     s_.FsuStateRegion, s_.FsuDistrict, s_.FsuStratum,
+                                  s_.FsuSubStratum, s_.FsuSubRound};
+    for (int box = 0; box < 10; ++box) SetBox(box, values[box]);
+}
+
+void IdentificationBlockScreen::RecordSaved(bool) {
+    SurveyCode() = Box(gates_.box);
+    if (Household()) RecountHouseholds("Block 1 is saved");
+}
+
+void IdentificationBlockScreen::DeleteRecord() {
+    if (!Household()) throw std::logic_error("The listing's blocks 1-2 screen deletes the FSU itself");
+    DeleteHousehold(s_, layout::BlockTableAt(index_).schedule);
+}
+
+void IdentificationBlockScreen::RecordDeleted() {
+    if (Household()) RecountHouseholds("The household is deleted");
+}
+
+void IdentificationBlockScreen::RecountHouseholds(const std::string& done) {
+    // The household on screen is the one judged; its row's state is the flag's.
+    const int stored = ExistsFlag();
+    const int schType = layout::BlockTableAt(index_).schedule;
+    try {
+        const auto counts = UpdateHhCounts(s_, schType, s_.CurFsuNo, s_.CurSss, s_.CurSsu);
+        if (counts && s_.Packet) s_.Packet->ShowHhCount(schType, counts->households);
+    } catch (const std::exception& e) {
+        Report(done + ", but the household counts could not be redone.", e);
+    }
+    ExistsFlag() = stored;
+}
 
 void IdentificationBlockScreen::CmdNext_Click() {
     if (!CodeMovesOn()) {

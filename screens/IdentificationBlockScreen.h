@@ -18,9 +18,6 @@ struct SurveyCodeGates {
     std::string saveFirstMessage;   // Next before the row is saved
     // Where Next puts the focus after the code refused it: the code's box, or Text3.
     bool nextRefusalToCodeBox = false;
-    // Save takes the code from its box before testing it, as Next and Go to Blk
-    // do (a household's screen); otherwise the code is taken once the row is saved.
-    bool saveTakesCode = false;
 };
 
 // Blocks 1 and 2 of a schedule: the identification boxes come pre-filled from
@@ -28,8 +25,13 @@ struct SurveyCodeGates {
 // Delete removes the entries of every block of the FSU or household, copied into
 // the archive tables first, in one transaction. Next leads on; there is no Prev.
 //
+// The household form (RecordKind::HouseholdBlock1) takes the survey code from
+// its box before every gate, Save among them; recounts the FSU's households
+// after a save and after a delete; and deletes the household from every block
+// table of its schedule.
+//
 // A screen gives, besides what SingleRecordBlockScreen asks for, its gates, its
-// survey-code variable and its delete plan (DeleteRecord).
+// survey-code variable and, for the listing, its delete plan (DeleteRecord).
 class IdentificationBlockScreen : public SingleRecordBlockScreen {
     Q_OBJECT
 public:
@@ -41,9 +43,10 @@ protected:
     // Sch0SurveyCode or HhSurveyCode: the code as the gates last took it from its box.
     virtual std::string& SurveyCode() = 0;
 
-    // Boxes 0 to 9 of a new row: the FSU's number and its particulars from the
-    // sample list, with the schedule's number ("000", "211", "051") in box 2.
-    void PrefillFsuParticulars(const std::string& schedule);
+    // Boxes 0 to 9 of a new row: the FSU, its round, the schedule's code, and
+    // its sample, sector, state and region, district, stratum, sub-stratum and
+    // sub-round from the sample list.
+    void PrefillFsuIdentification(const std::string& schCode);
 
     bool SaveGate() override;
     bool GoToGate(int target) override;
@@ -51,13 +54,18 @@ protected:
     std::string DeleteQuestion() const override {
         return "Are you sure that you want to delete the record and records of all other block?";
     }
-    void DeleteRecord() override = 0;
+    void DeleteRecord() override;
+    void RecordDeleted() override;
 
     const SurveyCodeGates gates_;
 
 private:
+    bool Household() const { return params_.kind == RecordKind::HouseholdBlock1; }
     // Copies the code from its box and tells whether it lets the operator move on.
     bool CodeMovesOn();
+    // The household counts after a commit, shown on the control screen; whether
+    // this household's row is stored is known here, and stays.
+    void RecountHouseholds(const std::string& done);
 };
 
 }  // namespace r78

@@ -10,14 +10,10 @@ QString Label(int column) { return QString("\nC(%1)").arg(column); }
 
 }  // namespace
 
-GridParams TripBlock(int index, double blockNo, BlockCheck check, QString title) {
+GridParams TripBlock(int index, BlockCheck check, const QString& title) {
     GridParams p;
-    p.index = index;
-    p.blockNo = blockNo;
+    HouseholdBlock(p, index, title);
     p.blockCheck = std::move(check);
-    p.householdCheck = [](SharedState& s) { ValHH211(s); };
-    p.scheduleHeading = "SCHEDULE 21.1:DOMESTIC TOURISM EXPENDITURE";
-    p.blockTitle = std::move(title);
     return p;
 }
 

@@ -12,7 +12,7 @@ namespace r78::tourism {
 
 // A trip block of Schedule 21.1 at its block-screen index: its block number and
 // check, the household's check, the schedule's heading and the block's title.
-GridParams TripBlock(int index, double blockNo, BlockCheck check, QString title);
+GridParams TripBlock(int index, BlockCheck check, const QString& title);
 
 // Captions are the five lines of the column's head (joined by line feeds) and
 // then its label, "C(" and the column's number ")", which these helpers add.

@@ -1,6 +1,5 @@
 #include "tourism/TripExpenditureScreen.h"
 
-#include "tourism/Schedule211Heading.h"
 #include "validation/checks_211.h"
 
 namespace r78 {
@@ -103,13 +102,9 @@ FieldRule ItemRule(const std::string& field, Kind kind) {
 
 GridParams Params(const TripExpenditureScreen::Block& b) {
     GridParams p;
-    p.index = b.index;
-    p.blockNo = b.blockNo;
+    HouseholdBlock(p, b.index, b.title);
     p.blockCheck = b.check;
-    p.householdCheck = [](SharedState& s) { ValHH211(s); };
     p.householdCaption = b.householdCaption;
-    p.scheduleHeading = kSchedule211Heading;
-    p.blockTitle = b.title;
     p.header = b.header;
     p.order = " order by fsuno, SSS,SSU,slno";
     p.columns = {{"SLNO", " \n \nSl\nNo\nI1", 350}};

@@ -16,7 +16,6 @@ class TripExpenditureScreen : public GridBlockScreen {
 public:
     struct Block {
         int index;
-        double blockNo;
         std::string prefix;  // of the item columns: "B61I" gives B61I2 .. B61I18
         QString title;
         std::vector<HeaderItem> header;

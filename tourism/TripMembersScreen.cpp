@@ -2,7 +2,6 @@
 
 #include "core/Text.h"
 #include "core/Values.h"
-#include "tourism/Schedule211Heading.h"
 #include "validation/checks_211.h"
 
 namespace r78 {
@@ -27,13 +26,9 @@ bool HandsOn(const std::string& members) { return IsAllDigits(members) && DigitV
 GridParams Params(const TripMembersScreen::Block& b) {
     const auto c = [&b](int n) { return b.prefix + std::to_string(n); };
     GridParams p;
-    p.index = b.index;
-    p.blockNo = b.blockNo;
+    HouseholdBlock(p, b.index, b.title);
     p.blockCheck = b.check;
-    p.householdCheck = [](SharedState& s) { ValHH211(s); };
     p.householdCaption = kBlockLevelCaption;
-    p.scheduleHeading = kSchedule211Heading;
-    p.blockTitle = b.title;
     p.header = {{"FSUNO:", HeaderItem::Value::Fsu},
                 {"SU NO:", HeaderItem::Value::Segment},
                 {"SSS NO:", HeaderItem::Value::Sss},

@@ -18,7 +18,6 @@ class TripMembersScreen : public GridBlockScreen {
 public:
     struct Block {
         int index;
-        double blockNo;
         std::string prefix;  // of the block's columns: "B51C" gives B51C2 .. B51C15
         QString title;
         // Column 12, the leading purpose, differs between the two blocks.

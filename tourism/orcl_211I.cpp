@@ -9,7 +9,7 @@ namespace {
 
 GridParams Params() {
     GridParams p = tourism::TripBlock(
-        12, 8, [](SharedState& s, int rows) { ValBlk211_8(s, rows); },
+        12, [](SharedState& s, int rows) { ValBlk211_8(s, rows); },
         "Block-8. Particulars and expenditure of special domestic trips duration more than 180 days "
         "but uptu 365 days  (Level - 17)");
     // The household's errors are listed under the caption of a block's.

@@ -21,14 +21,12 @@ std::string LeadingZeros(const std::string& digits, size_t width) {
 
 SingleRecordParams Params() {
     SingleRecordParams params;
-    params.index = 4;
+    HouseholdBlock(params, 4, "");
     params.kind = RecordKind::HouseholdBlock1;
-    params.blockNo = 1;
     params.blockName = "1";
     params.noRecordsMessage = "Block contains no records";
     params.digitMessage = "numeric entry please ";
     params.blockCheck = [](SharedState& s, int) { ValBlk211_1(s); };
-    params.householdCheck = [](SharedState& s) { ValHH211(s); };
     params.header = {{"FSU NO:", HeaderItem::Value::Fsu},
                      {"SEGMENT NO:", HeaderItem::Value::Segment},
                      {"SSS NO:", HeaderItem::Value::Sss},
@@ -53,9 +51,7 @@ SingleRecordParams Params() {
         // A reason belongs to a substituted or casualty household only.
         {"RES_SUBST",
          true,
-         {rule::Test(
-              [](const std::string&, const FieldReader& row) { return InCodeList(row("SVC"), "2,3,x"); },
-              "subst/casualty Code should be only when survey code is 2 or 3"),
+         {rule::FieldInList("SVC", "2,3,x", "subst/casualty Code should be only when survey code is 2 or 3"),
           rule::InList("1,2,3,9,x", "subst/casualty Code should be 1,2,3 or 9")}},
     };
     for (FieldRule& r : rule::Block2()) params.rules.push_back(std::move(r));
@@ -74,7 +70,6 @@ SurveyCodeGates Gates() {
     gates.otherBlockMessage = "survey code should be 1 or 2 for navigating to other block";
     gates.saveFirstMessage = "please save the block first";
     gates.nextRefusalToCodeBox = true;
-    gates.saveTakesCode = true;
     return gates;
 }
 
@@ -165,30 +160,12 @@ orcl_211a::orcl_211a(SharedState& state) : IdentificationBlockScreen(state, Para
 }
 
 void orcl_211a::Prefill(bool afterDelete) {
-    PrefillFsuParticulars("211");
+    PrefillFsuIdentification("211");
     // A load shows the SRO as "0000"; a refill after a delete the FSU's own.
     SetBox(10, afterDelete ? s_.FsuSro : "0000");
     SetBox(11, afterDelete ? s_.CurSeg : "");
     SetBox(12, s_.CurSss);
     SetBox(13, s_.CurSsu);
 }
-
-void orcl_211a::Recount(const std::string& done) {
-    try {
-        const auto counts = RecountHouseholds(s_, record_);
-        if (counts && s_.Packet) s_.Packet->ShowHhCount(record_.Table().schedule, counts->households);
-    } catch (const std::exception& e) {
-        Report(done + ", but the household counts could not be updated.", e);
-    }
-}
-
-void orcl_211a::RecordSaved(bool inserted) {
-    IdentificationBlockScreen::RecordSaved(inserted);
-    Recount("Block 1 is saved");
-}
-
-void orcl_211a::DeleteRecord() { DeleteHousehold(s_, record_.Table().schedule); }
-
-void orcl_211a::RecordDeleted() { Recount("The household is deleted"); }
 
 }  // namespace r78

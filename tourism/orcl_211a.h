@@ -23,13 +23,7 @@ protected:
     // Only the entries from the response code on make Exit ask: the SU and the
     // informant alone are not worth a question.
     bool AsksOnExit(int box) const override { return box >= 15; }
-    void RecordSaved(bool inserted) override;
-    void DeleteRecord() override;
-    void RecordDeleted() override;
     int FocusAfterDelete() const override { return 14; }
-
-private:
-    void Recount(const std::string& done);
 };
 
 }  // namespace r78

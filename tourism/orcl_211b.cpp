@@ -8,16 +8,12 @@ namespace {
 
 GridParams Params() {
     GridParams p;
-    p.index = 5;
-    p.blockNo = 3;
+    HouseholdBlock(p, 5, "Block-3. Particulars of household members  (Level - 02)");
     p.blockCheck = [](SharedState& s, int rows) { ValBlk211_3(s, rows); };
-    p.householdCheck = [](SharedState& s) { ValHH211(s); };
     p.header = {{"FSUNO:", HeaderItem::Value::Fsu},
                 {"SSS NO:", HeaderItem::Value::Sss},
                 {"SEGMENT NO:", HeaderItem::Value::FsuSu},
                 {"SHH NO.", HeaderItem::Value::Ssu}};
-    p.scheduleHeading = "SCHEDULE 21.1:DOMESTIC TOURISM EXPENDITURE";
-    p.blockTitle = "Block-3. Particulars of household members  (Level - 02)";
     p.gridCaption = "BLOCK 3: PARTICULARS OF HOUSEHOLD MEMBERS (SCH 21.1)";
     // Column 2 of the questionnaire (the name) is not entered.
     p.columns = {

@@ -14,20 +14,16 @@ namespace {
 
 SingleRecordParams Params(const SharedState& state) {
     SingleRecordParams params;
-    params.index = 6;
+    HouseholdBlock(params, 6, "Block-4. Household Characteristics   ");
     params.kind = RecordKind::HouseholdBlock;
-    params.blockNo = 4;
     // Made from a character: g++ 12 at -O2 takes the assignment of the literal
     // here for an overlapping copy (a false -Wrestrict).
     params.blockName = std::string(1, '4');
     params.blockCheck = [](SharedState& s, int) { ValBlk211_4(s); };
-    params.householdCheck = [](SharedState& s) { ValHH211(s); };
     params.header = {{"FSU NO:", HeaderItem::Value::Fsu},
                      {"SU NO:", HeaderItem::Value::Segment},
                      {"SSS NO:", HeaderItem::Value::Sss},
                      {"SHH NO:", HeaderItem::Value::Ssu}};
-    params.scheduleHeading = "SCHEDULE 21.1:DOMESTIC TOURISM EXPENDITURE";
-    params.blockTitle = "Block-4. Household Characteristics   ";
 
     const char* nco = "nco-3 digit pl";
     // Rural and urban households have their own lists of types; an FSU of

@@ -8,7 +8,6 @@ orcl_211f::orcl_211f(SharedState& state)
     : TripExpenditureScreen(
           state,
           {9,
-           6.1,
            "B61I",
            "Block-6.1.Particulars of expenditure for all trips in last 365 days covered in block 5.1 (level - 06 to 10)",
            {{"FSUNO:", HeaderItem::Value::Fsu},

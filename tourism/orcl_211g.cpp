@@ -8,7 +8,6 @@ orcl_211g::orcl_211g(SharedState& state)
     : TripExpenditureScreen(
           state,
           {10,
-           6.2,
            "B62I",
            "Block-6.2.Particulars of expenditure for all trips in last 30 days covered in block 5.2 (level - 11 to 15)",
            HouseholdHeader(),

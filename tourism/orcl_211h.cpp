@@ -9,7 +9,7 @@ namespace {
 
 GridParams Params() {
     GridParams p = tourism::TripBlock(
-        11, 7, [](SharedState& s, int rows) { ValBlk211_7(s, rows); },
+        11, [](SharedState& s, int rows) { ValBlk211_7(s, rows); },
         "Block-7. Particulars and expenditure of same day trips completed by hhd members during last 30 days "
         "(level - 16)");
     p.header = {{"FSUNO:", HeaderItem::Value::Fsu},

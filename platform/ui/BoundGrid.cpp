@@ -1,15 +1,19 @@
 #include "platform/ui/BoundGrid.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QHash>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 #include <QWindow>
 
+#include "platform/db/Refusal.h"
 #include "platform/ui/Keys.h"
 
 namespace r78::ui {
@@ -132,10 +136,16 @@ QVariant RecordsetModel::headerData(int section, Qt::Orientation orientation, in
 
 // --- The grid's parts -------------------------------------------------------------
 
-// The cell editor: every key goes to the grid first, Tab included.
+// The cell editor: every key goes to the grid first, Tab included, and so does
+// every paste, so that no character reaches a cell past the key filter. Cells
+// take no drops and no input method: what they hold is typed.
 class CellEditor : public QLineEdit {
 public:
-    CellEditor(BoundGrid* grid, QWidget* parent) : QLineEdit(parent), grid_(grid) { setFrame(false); }
+    CellEditor(BoundGrid* grid, QWidget* parent) : QLineEdit(parent), grid_(grid) {
+        setFrame(false);
+        setAcceptDrops(false);
+        setAttribute(Qt::WA_InputMethodEnabled, false);
+    }
     void BaseKey(QKeyEvent* event) { QLineEdit::keyPressEvent(event); }
 
 protected:
@@ -150,6 +160,26 @@ protected:
         return QLineEdit::event(event);
     }
     void keyPressEvent(QKeyEvent* event) override { grid_->Key(event); }
+    void contextMenuEvent(QContextMenuEvent* event) override {
+        QMenu* menu = createStandardContextMenu();
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        // The menu's Paste is found by what it is wired to (older Qt wires it by name).
+        for (QAction* action : menu->actions())
+            if (QObject::disconnect(action, &QAction::triggered, this, &QLineEdit::paste) ||
+                QObject::disconnect(action, SIGNAL(triggered()), this, SLOT(paste())))
+                QObject::connect(action, &QAction::triggered, this,
+                                 [this] { grid_->Paste(QGuiApplication::clipboard()->text()); });
+        menu->popup(event->globalPos());
+    }
+    // The middle button pastes the selection where the desktop has one.
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+            grid_->Paste(QGuiApplication::clipboard()->text(QClipboard::Selection));
+            event->accept();
+            return;
+        }
+        QLineEdit::mouseReleaseEvent(event);
+    }
 
 private:
     BoundGrid* grid_;
@@ -176,17 +206,38 @@ private:
 };
 
 // Every move of the cursor, by key, mouse or program, passes the grid's gate.
+// On an editable grid the highlight (and with it the bold row number) goes
+// only where the cursor is or is going: a click whose move was refused selects
+// nothing, so the row kept is the row shown.
 class GridSelectionModel : public QItemSelectionModel {
 public:
     GridSelectionModel(QAbstractItemModel* model, BoundGrid* grid)
         : QItemSelectionModel(model, grid), grid_(grid) {}
     void setCurrentIndex(const QModelIndex& index, QItemSelectionModel::SelectionFlags command) override {
         if (grid_->Editable() && !grid_->BeforeMove(currentIndex(), index)) return;
+        const QPersistentModelIndex was = target_;
+        target_ = index;
         QItemSelectionModel::setCurrentIndex(index, command);
+        target_ = was;
     }
+    void select(const QItemSelection& selection, QItemSelectionModel::SelectionFlags command) override {
+        if (grid_->Editable() && (command & QItemSelectionModel::Select) && !Reaches(selection, command)) return;
+        QItemSelectionModel::select(selection, command);
+    }
+    using QItemSelectionModel::select;
 
 private:
+    // The selection holds the cursor's cell, or its row when whole rows are selected.
+    bool Reaches(const QItemSelection& selection, QItemSelectionModel::SelectionFlags command) const {
+        const QModelIndex cursor = target_.isValid() ? QModelIndex(target_) : currentIndex();
+        if (!(command & QItemSelectionModel::Rows)) return selection.contains(cursor);
+        for (const QItemSelectionRange& range : selection)
+            if (range.top() <= cursor.row() && cursor.row() <= range.bottom()) return true;
+        return false;
+    }
+
     BoundGrid* grid_;
+    QPersistentModelIndex target_;  // where a move that passed the gate is going
 };
 
 class GridView : public QTableView {
@@ -262,23 +313,26 @@ private:
 
 namespace {
 
-// The character a key types, as the key press event sees it: Enter 13, Esc 27,
-// Backspace 8, a printable character its code; 0 for every other key.
-int CharacterOf(const QKeyEvent& event) {
+// The characters a key types, as the key press event sees them: Enter 13, Esc 27,
+// Backspace 8, else the key's printable text. Nothing for other keys, nor for
+// Control chords, which are commands (Control with Alt may be AltGr, which types).
+std::u32string CharactersOf(const QKeyEvent& event) {
     switch (event.key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            return 13;
+            return U"\r";
         case Qt::Key_Escape:
-            return 27;
+            return U"\x1b";
         case Qt::Key_Backspace:
-            return 8;
+            return U"\b";
         default:
             break;
     }
-    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return 0;
-    const QString typed = event.text();
-    return typed.size() == 1 && typed[0].isPrint() ? typed[0].unicode() : 0;
+    if ((event.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == Qt::ControlModifier) return {};
+    std::u32string typed = event.text().toStdU32String();
+    for (char32_t c : typed)
+        if (!QChar::isPrint(c)) return {};
+    return typed;
 }
 
 // Marks the time in which the grid itself adds, removes or re-reads rows.
@@ -527,6 +581,7 @@ bool BoundGrid::OpenEditor(const QString& text) {
     if (!editor_) return false;
     editRow_ = index.row();
     editColumn_ = index.column();
+    checked_.reset();
     editor_->setText(text);
     editor_->setFocus();
     return true;
@@ -536,6 +591,7 @@ void BoundGrid::CloseEditor() {
     if (!editor_) return;
     CellEditor* editor = editor_;
     editor_ = nullptr;
+    checked_.reset();
     // The keys go on to the grid, also in a window that is not active at the
     // moment (as after a message box, on some desktops).
     const bool keys = editor->hasFocus() || window()->focusWidget() == editor;
@@ -543,18 +599,44 @@ void BoundGrid::CloseEditor() {
     if (keys) view_->setFocus();
 }
 
+bool BoundGrid::CellChanged() const {
+    if (!IsEditing() || editRow_ < 0 || editRow_ >= RecordCount()) return false;
+    return QString::fromStdString(model_->Rows().Field(editRow_, editColumn_).Text()) != editor_->text();
+}
+
 void BoundGrid::CommitCell() {
     if (!IsEditing()) {
         editor_ = nullptr;
         return;
     }
+    const bool changed = CellChanged();
     const QString text = editor_->text();
     const int row = editRow_, column = editColumn_;
     CloseEditor();
-    if (row < 0 || row >= RecordCount()) return;
-    if (QString::fromStdString(model_->Rows().Field(row, column).Text()) == text) return;
+    if (!changed) return;
     model_->SetCellText(row, column, text);
     if (onAfterColUpdate) onAfterColUpdate(column);
+}
+
+bool BoundGrid::CheckEditedCell() {
+    if (!onBeforeColUpdate || !CellChanged() || checked_ == editor_->text()) return true;
+    QPointer<BoundGrid> self(this);
+    bool cancel = false;
+    onBeforeColUpdate(editColumn_, cancel);
+    if (!self) return false;
+    if (cancel) {
+        FocusGrid();
+        return false;
+    }
+    // The handler may have put another text in; that is the one it passed.
+    if (IsEditing()) checked_ = editor_->text();
+    return true;
+}
+
+bool BoundGrid::LeaveCell() {
+    if (!CheckEditedCell()) return false;
+    CommitCell();
+    return true;
 }
 
 bool BoundGrid::WriteRow(int row) {
@@ -562,7 +644,10 @@ bool BoundGrid::WriteRow(int row) {
     try {
         model_->WriteRow(row);
     } catch (const std::exception& e) {
-        Error("The row was not written to " + model_->Rows().Table() + ":\n" + e.what());
+        // The operator reads what was refused in the program's words, then the database's.
+        const std::string words = db::RefusalInWords(e.what());
+        Error("The row was not written to " + model_->Rows().Table() + (words.empty() ? "." : ": " + words + ".") +
+              "\n\n" + e.what());
         return false;
     }
     return true;
@@ -658,7 +743,11 @@ bool BoundGrid::ReleaseFocus() {
         QPointer<BoundGrid> self(this);
         validating_ = true;
         try {
-            if (onValidate) onValidate(cancel);
+            // The cell is checked as any leave checks it; validate then sees it still in its editor.
+            if (!CheckEditedCell())
+                cancel = true;
+            else if (self && onValidate)
+                onValidate(cancel);
         } catch (...) {
             if (self) validating_ = false;
             throw;
@@ -679,7 +768,7 @@ bool BoundGrid::ReleaseFocus() {
 bool BoundGrid::BeforeMove(const QModelIndex& from, const QModelIndex& to) {
     // The view moves the cursor off rows that the grid itself is taking away.
     if (from == to || restructuring_) return true;
-    CommitCell();
+    if (!LeaveCell()) return false;
     if (from.isValid() && to.isValid() && from.row() != to.row()) return WriteRow(from.row());
     return true;
 }
@@ -691,30 +780,56 @@ void BoundGrid::Key(QKeyEvent* event) {
         onKeyDown(code, event->modifiers());
         if (!self || code == 0) return;
     }
-    int ascii = CharacterOf(*event);
-    if (ascii != 0 && onKeyPress) {
-        onKeyPress(ascii);
-        if (!self || ascii == 0) return;
-    }
     const int key = event->key();
-    if (ascii == 9 || ascii == 13 || (key == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier))) {
+    const std::u32string typed = CharactersOf(*event);
+    if (!typed.empty()) {
+        for (char32_t c : typed) {
+            Press(static_cast<int>(c), IsAltChord(*event));
+            if (!self) return;
+        }
+    } else if (key == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier)) {
         MoveByTab(true);
     } else if (key == Qt::Key_Backtab || key == Qt::Key_Tab) {
         MoveByTab(false);
+    } else if (event->matches(QKeySequence::Paste)) {
+        Paste(QGuiApplication::clipboard()->text());
+    } else if (IsEditing() && !MovesRow(key)) {
+        editor_->BaseKey(event);
+    } else if (MovesCell(key)) {
+        if (!LeaveCell()) return;
+        view_->BaseKey(event);
+    } else if (key == Qt::Key_Delete && view_->selectionModel()->isRowSelected(CurrentRow(), QModelIndex())) {
+        DeleteCurrentRow();
+    }
+}
+
+void BoundGrid::Press(int ascii, bool chord) {
+    if (onKeyPress) {
+        QPointer<BoundGrid> self(this);
+        onKeyPress(ascii);
+        if (!self || ascii == 0) return;
+    }
+    if (ascii == 9 || ascii == 13) {
+        MoveByTab(true);
     } else if (ascii == 27) {
         Escape();
     } else if (ascii == 8) {
         Backspace();
-    } else if (ascii != 0) {
+    } else if (!chord) {
         TypeCharacter(ascii);
-    } else if (IsEditing() && !MovesRow(key)) {
-        editor_->BaseKey(event);
-    } else if (MovesCell(key)) {
-        CommitCell();
+    }
+}
+
+// Pasted text goes in as typed, one character after another through key press;
+// a cell holds one line, so the first line break ends it.
+void BoundGrid::Paste(const QString& text) {
+    if (!Editable()) return;
+    QPointer<BoundGrid> self(this);
+    for (char32_t c : text.toStdU32String()) {
+        if (c == U'\n' || c == U'\r') break;
+        if (!QChar::isPrint(c)) continue;
+        Press(static_cast<int>(c), false);
         if (!self) return;
-        view_->BaseKey(event);
-    } else if (key == Qt::Key_Delete && view_->selectionModel()->isRowSelected(CurrentRow(), QModelIndex())) {
-        DeleteCurrentRow();
     }
 }
 
@@ -728,7 +843,8 @@ void BoundGrid::TypeCharacter(int ascii) {
         // A character typed over a cell replaces its text.
         if (!OpenEditor(QString())) return;
     }
-    editor_->insert(QString(QChar(ascii)));
+    const char32_t c = static_cast<char32_t>(ascii);
+    editor_->insert(QString::fromUcs4(&c, 1));
 }
 
 void BoundGrid::Backspace() {
@@ -751,8 +867,7 @@ void BoundGrid::Escape() {
 void BoundGrid::MoveByTab(bool forward) {
     QPointer<BoundGrid> self(this);
     // The cell goes into the row first: its update may move the cursor on.
-    CommitCell();
-    if (!self) return;
+    if (!LeaveCell() || !self) return;
     const int row = CurrentRow();
     int column = CurrentColumn();
     if (row < 0) return;

@@ -75,20 +75,27 @@ class CellEditor;
 // table (SetTableSource), where it keeps the old data grid's order of events:
 // - a typed character fires key down, then key press (which may change it into a
 //   Tab (9) or a Backspace (8), or swallow it as 0); on the "*" line the row is then
-//   added (add new), and the character enters the current cell;
+//   added (add new), and the character enters the current cell. Every character
+//   that reaches a cell passes key press: one typed with Alt too (it then types
+//   nothing itself, being no access key), and each character of a paste;
 // - Enter fires key down with the cell's text still in the editor, so a handler can
 //   refuse it by swallowing the key (the text and the cursor stay); the key press
 //   that follows (Enter, or the Tab a handler made of it) commits the cell and
 //   moves one shown column right;
+// - a cell whose text changed and that the cursor leaves any other way (an arrow,
+//   a click, Tab, a button) fires before column update, which may refuse it: the
+//   text and the cursor stay. A handler that checks a cell on Enter commits it
+//   there, so that it is not checked twice;
 // - a cell whose text changed is put into the row (after column update); the row
 //   goes to the table when the cursor leaves it by any means: an insert for a new
 //   row, an update of its changed fields by rowid. A write that fails keeps the
-//   row pending and the cursor on it, and fires the error event;
+//   row pending and the cursor on it (the selection too), and fires the error event;
 // - Esc reverts the cell being edited; Esc again cancels the row's pending
 //   changes, and a new row that was never written disappears;
 // - a click or an access key that would take the focus to another control of the
-//   window fires validate first; a refusal keeps the focus (and the click is not
-//   delivered), otherwise the cell is committed to the row, which is not written;
+//   window fires before column update and validate first; a refusal keeps the
+//   focus (and the click is not delivered), otherwise the cell is committed to
+//   the row, which is not written;
 // - Delete on a row selected by its header asks before delete, then removes it.
 class BoundGrid : public QWidget {
     Q_OBJECT
@@ -185,6 +192,7 @@ public:
     std::function<void(int& keyCode, Qt::KeyboardModifiers shift)> onKeyDown;
     std::function<void(int& keyAscii)> onKeyPress;
     std::function<void()> onAddNew;
+    std::function<void(int column, bool& cancel)> onBeforeColUpdate;
     std::function<void(int column)> onAfterColUpdate;
     std::function<void(int lastRow, int lastColumn)> onRowColChange;
     std::function<void(bool& cancel)> onValidate;
@@ -202,12 +210,21 @@ private:
     friend class CellDelegate;
 
     void Key(QKeyEvent* event);
+    // A character through key press, then as the filter left it; a chord's own
+    // character types nothing.
+    void Press(int ascii, bool chord);
+    void Paste(const QString& text);
     void TypeCharacter(int ascii);
     void Backspace();
     void Escape();
     void MoveByTab(bool forward);
     bool OpenEditor(const QString& text);
     void CloseEditor();
+    bool CellChanged() const;
+    // Before column update for a changed cell being edited; false when refused.
+    bool CheckEditedCell();
+    // The edited cell is checked and goes into its row; false when refused.
+    bool LeaveCell();
     // The gate of every move of the cursor.
     bool BeforeMove(const QModelIndex& from, const QModelIndex& to);
     bool WriteRow(int row);
@@ -222,6 +239,8 @@ private:
     QPointer<CellEditor> editor_;
     int editRow_ = -1;
     int editColumn_ = -1;
+    // The text before column update last let pass, while the editor stays open.
+    std::optional<QString> checked_;
     bool filterInstalled_ = false;
     bool validating_ = false;
     bool restructuring_ = false;

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QPointer>
+#include <QShortcutEvent>
 
 #include "platform/ui/Keys.h"
 
@@ -48,11 +49,13 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
     }
     const QString typed = event->text();
     if (typed.size() == 1 && typed[0].isPrint()) {
+        // Alt with a key that is no access key: the filter sees it, but it types nothing.
+        const bool chord = IsAltChord(*event);
         if (onKeyPress) {
             int ascii = typed[0].unicode();
             onKeyPress(ascii);
             if (!self) return;
-            if (ascii == 0) {
+            if (ascii == 0 || chord) {
                 event->accept();
                 return;
             }
@@ -63,7 +66,7 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
                 return;
             }
         }
-        if (typingLimit_ > 0 && text().size() - selectedText().size() >= typingLimit_) {
+        if (chord || (typingLimit_ > 0 && text().size() - selectedText().size() >= typingLimit_)) {
             event->accept();
             return;
         }
@@ -85,6 +88,26 @@ void TextBox::focusInEvent(QFocusEvent* event) {
 CommandButton::CommandButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
     setAutoDefault(false);
     setDefault(false);
+}
+
+bool CommandButton::event(QEvent* event) {
+    if (event->type() == QEvent::Shortcut) {
+        auto* shortcut = static_cast<QShortcutEvent*>(event);
+        // Two buttons sharing a key take turns at the focus, as the toolkit does it.
+        if (!shortcut->isAmbiguous() && shortcut->key() == this->shortcut()) {
+            // Shown pressed while the click runs.
+            QPointer<CommandButton> self(this);
+            setDown(true);
+            repaint();
+            click();
+            if (self) {
+                setDown(false);
+                update();
+            }
+            return true;
+        }
+    }
+    return QPushButton::event(event);
 }
 
 void CommandButton::keyPressEvent(QKeyEvent* event) {

@@ -43,4 +43,8 @@ int KeyCodeOf(const QKeyEvent& event) {
     return 0;
 }
 
+bool IsAltChord(const QKeyEvent& event) {
+    return (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == Qt::AltModifier;
+}
+
 }  // namespace r78::ui

@@ -25,6 +25,10 @@ enum KeyCode : int {
 // upper-case character codes, F1.. as 112..; 0 for keys the screens never test.
 int KeyCodeOf(const QKeyEvent& event);
 
+// Alt with a key (not Control with Alt, which may be AltGr typing): an access
+// key, or a key that is none and so types nothing.
+bool IsAltChord(const QKeyEvent& event);
+
 // Twips, the unit of the screens' sizes and grid column widths: 15 to a pixel at 96 dpi.
 constexpr int TwipsToPixels(int twips) { return (twips + 7) / 15; }
 

@@ -13,11 +13,15 @@ QWidget* Front() { return QApplication::activeWindow(); }
 
 constexpr int kBeepGapMs = 120;
 
-void ShowOk(const std::string& text) {
+// No box carries an icon: the operators know the program's boxes by their words.
+int Show(const std::string& text, QMessageBox::StandardButtons buttons) {
     QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), QString::fromStdString(text),
-                    QMessageBox::Ok, Front());
-    box.exec();
+                    buttons, Front());
+    if (buttons & QMessageBox::Yes) box.setDefaultButton(QMessageBox::Yes);
+    return box.exec();
 }
+
+void ShowOk(const std::string& text) { Show(text, QMessageBox::Ok); }
 
 }  // namespace
 
@@ -44,10 +48,7 @@ void QtMessageService::OkBox(const std::string& text) { ShowOk(text); }
 void QtMessageService::Beep() { QApplication::beep(); }
 
 bool QtMessageService::YesNo(const std::string& text) {
-    QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), QString::fromStdString(text),
-                    QMessageBox::Yes | QMessageBox::No, Front());
-    box.setDefaultButton(QMessageBox::Yes);
-    return box.exec() == QMessageBox::Yes;
+    return Show(text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 }  // namespace r78::ui

@@ -251,7 +251,6 @@ protected:
     test::TempDrive drive;
     test::ScriptedMessages messages;
     SharedState state;
-    // The block-screen table's slots 1 to 3, as main() fills them.
     std::optional<BlockScreens> screens;  // the block-screen table, as main() makes it
     QPointer<Database_login> login;
     QPointer<packet> control;

@@ -3,9 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QMenu>
 #include <QTest>
 #include <QWindow>
+#include <functional>
 
 #include "control/FsuRegistration.h"
 #include "core/Loader.h"
@@ -522,6 +526,137 @@ TEST_F(Block6Test, LeavingTheGridWithAnOverlongCellKeepsTheCursorOnIt) {
     EXPECT_TRUE(Messages().empty());
     EXPECT_EQ(Rows("S000L02"), Texts{"211 500 1 1234 - - - - 0 -"});
     EXPECT_EQ(Grid()->RecordCount(), 1);
+}
+
+// Every character that reaches a cell passes the key filter: one typed with Alt
+// (no access key, so it types nothing itself) and each character of a paste.
+TEST_F(Block6Test, AltChordsAndPastesReachACellOnlyThroughTheKeyFilter) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    auto pasteByMenu = [&] {
+        QWidget* editor = Grid()->Editor();
+        ASSERT_NE(editor, nullptr);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), editor->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(editor, &event);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        for (QAction* action : menu->actions())
+            if (action->text().startsWith("&Paste")) action->trigger();
+        menu->close();
+        // The menu had the window's activation; it goes back to the screen.
+        QApplication::processEvents();
+        Activate();
+    };
+    struct Case {
+        const char* how;
+        QString clipboard;
+        std::function<void()> act;
+        std::string cell;  // after "33"
+        Texts messages;
+    };
+    const std::vector<Case> cases{
+        {"Alt+K", "", [&] { Key(Qt::Key_K, Qt::AltModifier); }, "3", {"numeric entry please"}},
+        {"Alt+7", "", [&] { Key(Qt::Key_7, Qt::AltModifier); }, "33", {}},
+        {"Ctrl+V", "4x", [&] { Key(Qt::Key_V, Qt::ControlModifier); }, "33", {"numeric entry please"}},
+        {"Shift+Insert", "12\n9", [&] { Key(Qt::Key_Insert, Qt::ShiftModifier); }, "3312", {}},
+        {"the context menu", "k5", pasteByMenu, "35", {"numeric entry please"}},
+    };
+    f.Insert("S000L03", {{"FSUNO", "10003"}, {"SSS", "1"}});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.how);
+        clipboard->setText(c.clipboard);
+        Open(partB);
+        At(0, CAPH);
+        Type("33");
+        Clear();
+        c.act();
+        EXPECT_EQ(Messages(), c.messages);
+        EXPECT_EQ(Grid()->CurrentCellText(), c.cell);
+        // Go to Blk 6 stores what the cell shows.
+        ClickInWindow(screen->Text3);
+        Type("6");
+        Key(Qt::Key_Return);
+        EXPECT_TRUE(Gone(partB));
+        EXPECT_EQ(Read("select CAPH from S000L03"), c.cell);
+        partA.Current()->Unload();
+    }
+}
+
+// A cell is checked however the operator leaves it, as Enter checks it: the
+// cursor stays on it with its text, and the database never has to refuse it.
+TEST_F(Block6Test, ACellLeftAnyWayIsCheckedAsEnterChecksIt) {
+    f.Insert("S000L03", {{"FSUNO", "10003"}, {"SSS", "1"}});
+    auto clickCell = [&](int row, int column) {
+        QTableView* view = Grid()->View();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          view->visualRect(view->model()->index(row, column)).center());
+        QApplication::processEvents();
+    };
+    const std::vector<std::pair<const char*, std::function<void()>>> leaves{
+        {"Up", [&] { Key(Qt::Key_Up); }},
+        {"Down", [&] { Key(Qt::Key_Down); }},
+        {"Tab", [&] { Key(Qt::Key_Tab); }},
+        {"Shift+Tab", [&] { Key(Qt::Key_Backtab, Qt::ShiftModifier); }},
+        {"a click on another row", [&] { clickCell(0, CAPH); }},
+        {"a click on Save&Exit", [&] { ClickInWindow(screen->exit); }},
+        {"Alt+3", [&] { Key(Qt::Key_3, Qt::AltModifier); }},
+        {"the title bar's close", [&] {
+             screen->close();
+             QApplication::processEvents();
+         }},
+    };
+    for (const auto& [how, leave] : leaves) {
+        SCOPED_TRACE(how);
+        Open(partB);
+        At(1, SSS);
+        Type("77");
+        Clear();
+        leave();
+        EXPECT_EQ(Messages(), (Texts{"field length exceeds field size field size = 1",
+                                     "SSS entry 1 to 5 and  9 for all please"}));
+        EXPECT_FALSE(Gone(partB));
+        EXPECT_EQ(std::make_pair(Grid()->CurrentRow(), Grid()->CurrentColumn()), std::make_pair(1, int(SSS)));
+        EXPECT_EQ(Grid()->CurrentCellText(), "77");
+        EXPECT_EQ(Focus(), Grid()->Editor());
+        EXPECT_EQ(Rows("S000L03").size(), 1u);
+        screen->Unload();
+    }
+}
+
+// A row the file refuses keeps the cursor, and with it the highlight and the
+// bold row number: the row shown is the row that typing goes into.
+TEST_F(Block6Test, ARowTheFileRefusesOnAMoveKeepsTheHighlight) {
+    for (const char* sss : {"1", "2"}) f.Insert("S000L03", {{"FSUNO", "10003"}, {"SSS", sss}});
+    f.s.FsuConn->Execute(
+        "create trigger refuse before update on S000L03 begin select raise(abort, 'disk refused'); end");
+    Open(partB);
+    QTableView* view = Grid()->View();
+    auto clickAt = [&](QWidget* on, QPoint at) {
+        QTest::mouseClick(on, Qt::LeftButton, Qt::NoModifier, at);
+        QApplication::processEvents();
+    };
+    const std::vector<std::pair<const char*, std::function<void()>>> moves{
+        {"Up", [&] { Key(Qt::Key_Up); }},
+        {"a click on a cell",
+         [&] { clickAt(view->viewport(), view->visualRect(view->model()->index(0, CAPH)).center()); }},
+        {"a click on a row number",
+         [&] {
+             QHeaderView* numbers = view->verticalHeader();
+             clickAt(numbers->viewport(), QPoint(numbers->width() / 2, numbers->sectionViewportPosition(0) + 5));
+         }},
+    };
+    for (const auto& [how, move] : moves) {
+        SCOPED_TRACE(how);
+        At(1, CAPH);
+        Type("5");
+        Clear();
+        move();
+        ASSERT_EQ(Messages().size(), 1u);
+        EXPECT_NE(Messages()[0].find("disk refused"), std::string::npos);
+        EXPECT_EQ(Grid()->CurrentRow(), 1);
+        QItemSelectionModel* selection = view->selectionModel();
+        EXPECT_TRUE(selection->rowIntersectsSelection(1, {}));
+        EXPECT_FALSE(selection->rowIntersectsSelection(0, {}));
+    }
 }
 
 TEST_F(Block6Test, RecordCaptionFollowsTheCursorWhileGridEventsAreOn) {

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "platform/db/Refusal.h"
 #include "platform/ui/BoundGrid.h"
 
 namespace r78::ui {
@@ -212,8 +213,12 @@ TEST_F(BoundGridTest, AWriteThatFailsKeepsTheRowPendingAndTheCursorAndSaysWhy) {
     Type("12345");
     Key(Qt::Key_Return);
     ASSERT_FALSE(log.empty());
-    EXPECT_EQ(log.back().rfind("error: The row was not written to blk:", 0), 0u) << log.back();
-    EXPECT_NE(log.back().find("CHECK constraint failed"), std::string::npos);
+    // The program's words first, the database's after them.
+    EXPECT_EQ(log.back().rfind("error: The row was not written to blk: field caph holds at most 4 characters.\n\n"
+                               "CHECK constraint failed",
+                               0),
+              0u)
+        << log.back();
     EXPECT_EQ(Cursor(), std::make_pair(0, int(CAPH)));
     EXPECT_TRUE(grid->IsNewRow(0));
     EXPECT_EQ(grid->FieldText(0, "caph"), "12345");
@@ -224,6 +229,18 @@ TEST_F(BoundGridTest, AWriteThatFailsKeepsTheRowPendingAndTheCursorAndSaysWhy) {
     Key(Qt::Key_Down);
     EXPECT_EQ(Cursor(), std::make_pair(1, int(CAPH)));
     EXPECT_EQ(Table(), "101/10001/1/1234/OPR1 ");
+}
+
+TEST(RefusalInWordsTest, NamesTheFieldAndTheRuleOfWhatTheLayoutDeclares) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"CHECK constraint failed: length(\"SSS\") <= 1 (f.mdb; statement: insert ...)",
+         "field SSS holds at most 1 character"},
+        {"CHECK constraint failed: length(\"CAPH\") <= 4", "field CAPH holds at most 4 characters"},
+        {"NOT NULL constraint failed: S000L03.SSS", "field SSS may not be blank"},
+        {"CHECK constraint failed: d > 0", ""},
+        {"disk refused", ""},
+    };
+    for (const auto& [db, words] : cases) EXPECT_EQ(db::RefusalInWords(db), words) << db;
 }
 
 TEST_F(BoundGridTest, EscRevertsTheCellThenCancelsTheRow) {

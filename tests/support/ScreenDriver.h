@@ -14,17 +14,20 @@
 namespace r78::test {
 
 // The control screen, as far as the block screens reach it: it counts how often
-// a block screen came back to its go-to box.
+// a block screen came back to its go-to box, its household boxes hold the
+// household the counts concern, and it keeps the count last shown.
 class StandInPacket : public ControlScreenHandle {
 public:
     void Show() override {}
     void Unload() override {}
-    std::string SssBoxText() const override { return ""; }
-    std::string ShhnoBoxText() const override { return ""; }
+    std::string SssBoxText() const override { return sss; }
+    std::string ShhnoBoxText() const override { return shhno; }
     void ShowListingSummary(const std::string&, const std::string&, const std::string&) override {}
-    void ShowHhCount(int, const std::string&) override {}
+    void ShowHhCount(int, const std::string& caption) override { hhCount = caption; }
     void ReturnToGoToBlock() override { ++returns; }
     int returns = 0;
+    std::string sss, shhno;
+    std::string hhCount;
 };
 
 // A neighbouring block screen that counts how often it was shown.
