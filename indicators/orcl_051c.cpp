@@ -17,6 +17,7 @@ SingleRecordParams Params(const SharedState& s) {
     params.kind = RecordKind::HouseholdBlock;
     params.blockName = std::string("4");  // a bare literal here trips a false warning of g++ 12
     params.blockCheck = [](SharedState& state, int) { ValBlk051_4(state); };
+    params.blockLevel = "(Level - 03 && 04 )";
     params.header = HouseholdHeader("FSU NO:");
     // Any character may be typed; the Enter check empties a box that is not digits.
     params.filterKeys = false;
@@ -150,17 +151,6 @@ const char* const kLabels[] = {
 orcl_051c::orcl_051c(SharedState& state) : SingleRecordBlockScreen(state, Params(state)) {
     setObjectName("orcl_051c");
 
-    auto* headings = new QVBoxLayout;
-    headings->setSpacing(2);
-    headings->addWidget(Label21);
-    headings->addWidget(Label2);
-    QLabel* level = ui::TextLabel("(Level - 03 && 04 )", this);
-    QFont bold = level->font();
-    bold.setBold(true);
-    level->setFont(bold);
-    level->setAlignment(Qt::AlignCenter);
-    headings->addWidget(level);
-
     // Three columns, read down each one, so that all 46 items are in view at once.
     constexpr int kRows = 16;
     auto* items = new QGridLayout;
@@ -177,7 +167,7 @@ orcl_051c::orcl_051c(SharedState& state) : SingleRecordBlockScreen(state, Params
     body->addLayout(itemsRow);
     body->addWidget(DataGrid, 1);
     body->addStretch();
-    Compose(headings, body);
+    Compose(nullptr, body);
 
     Form_Load();
 }

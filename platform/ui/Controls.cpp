@@ -134,7 +134,7 @@ QLabel* BoldLabel(const QString& text, QWidget* parent) {
 }
 
 QLabel* HeadingLabel(const QString& text, QWidget* parent, double scale) {
-    auto* label = new QLabel(text, parent);
+    QLabel* label = TextLabel(text, parent);
     QFont f = label->font();
     f.setBold(true);
     f.setPointSizeF(f.pointSizeF() * scale);

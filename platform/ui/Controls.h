@@ -53,7 +53,8 @@ QLabel* TextLabel(const QString& text, QWidget* parent);
 // A label in bold: the header's captions and values.
 QLabel* BoldLabel(const QString& text, QWidget* parent);
 
-// A bold heading line of a screen, centred, its font scaled from the screen's.
+// A bold heading line of a screen, centred, its font scaled from the screen's;
+// "&&" shows "&".
 QLabel* HeadingLabel(const QString& text, QWidget* parent, double scale = 1.0);
 
 // Places a screen at a position and size given in twips, kept within the
