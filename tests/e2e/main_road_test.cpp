@@ -14,7 +14,16 @@
 #include "control/ui/packet.h"
 #include "core/DataLayout.h"
 #include "core/Startup.h"
+#include "core/Text.h"
 #include "core/ui/Database_login.h"
+#include "indicators/ApplianceAgeScreen.h"
+#include "indicators/orcl_051I.h"
+#include "indicators/orcl_051a.h"
+#include "indicators/orcl_051b.h"
+#include "indicators/orcl_051c.h"
+#include "indicators/orcl_051f.h"
+#include "indicators/orcl_051g.h"
+#include "indicators/orcl_051h.h"
 #include "listing/orcl_000a.h"
 #include "listing/orcl_000b.h"
 #include "listing/orcl_000c.h"
@@ -62,11 +71,13 @@ protected:
         for (char c : keys) QTest::keyClick(Focus(), c);
         Settle();
     }
-    void Key(Qt::Key key) {
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         ASSERT_NE(Focus(), nullptr);
-        QTest::keyClick(Focus(), key);
+        QTest::keyClick(Focus(), key, modifiers);
         Settle();
     }
+    // A button by its access key: "&2. Next Blk" is Alt+2.
+    void Press(char accessKey) { Key(static_cast<Qt::Key>(accessKey), Qt::AltModifier); }
     void Enter(const std::string& keys) {
         Type(keys);
         Key(Qt::Key_Return);
@@ -113,23 +124,20 @@ protected:
         }
         file.Execute("insert into " + table + " (" + cols + ") values (" + marks + ")", params);
     }
-    // Household 1/01 of each schedule, surveyed: one member of 40 who answered
-    // for the household, and its characteristics adding up; no trips, appliances
-    // or further blocks.
-    void WriteHouseholds() {
+    // Household 1/01 of Schedule 21.1, surveyed: one member of 40 who answered
+    // for the household, and its characteristics adding up; no overnight trips.
+    void WriteHousehold211() {
         auto file = db::Connection::Open(FsuPath());
-        for (const char* sch : {"S211", "S051"}) {
-            Write(*file, std::string(sch) + "L01",
-                  {{"SCH", sch[1] == '2' ? "211" : "051"},
-                   {"INFSLN", "01"},
-                   {"SVC", "1"},
-                   {"DOS", "160320"},
-                   {"DOD", "200320"},
-                   {"REM1", "2"},
-                   {"REM2", "2"},
-                   {"REM3", "2"},
-                   {"REM4", "2"}});
-        }
+        Write(*file, "S211L01",
+              {{"SCH", "211"},
+               {"INFSLN", "01"},
+               {"SVC", "1"},
+               {"DOS", "160320"},
+               {"DOD", "200320"},
+               {"REM1", "2"},
+               {"REM2", "2"},
+               {"REM3", "2"},
+               {"REM4", "2"}});
         Write(*file, "S211L02",
               {{"SLNO", "01"},
                {"B3C3", "1"},
@@ -152,30 +160,6 @@ protected:
                {"B4I11", "1200"},
                {"B4I12", "2400"},
                {"B4I13", "4000"}});
-        Write(*file, "S051L02",
-              {{"SLNO", "01"},
-               {"B3C3", "1"},
-               {"B3C4", "1"},
-               {"B3C5", "40"},
-               {"B3C6", "2"},
-               {"B3C7", "05"},
-               {"B3C8", "11"},
-               {"B3C9", "01"},
-               {"B3C10", "61"},
-               {"B3C11", "1"},
-               {"B3C12", "1"},
-               {"B3C14", "2"},
-               {"B3C16", "1"}});
-        Cells block4{{"B4I1", "1"},   {"B4I2", "1"},   {"B4I3", "9"},    {"B4I4", "01"},   {"B4I5", "3000"},
-                     {"B4I6", "500"}, {"B4I7", "200"}, {"B4I8", "1200"}, {"B4I9", "2400"}, {"B4I10", "4000"},
-                     {"B4I16", "01"}, {"B4I18", "01"}, {"B4I20", "01"},  {"B4I26", "01"}};
-        // One-digit codes: 1, but 2 (no) for the possessions of items 38 to 43 and 45,
-        // so that no air conditioner or cooler is to be listed in blocks 4.1 and 4.2.
-        for (int item : {11, 12, 13, 14, 15, 17, 19, 21, 22, 23, 25, 27, 28, 29, 30, 32, 34, 35, 36, 37})
-            block4.push_back({"B4I" + std::to_string(item), "1"});
-        for (int item = 38; item <= 43; ++item) block4.push_back({"B4I" + std::to_string(item), "2"});
-        block4.push_back({"B4I45", "2"});
-        Write(*file, "S051L03", block4);
     }
 
     // Rows of the FSU, over every block table, whose O-column differs from its column.
@@ -213,6 +197,191 @@ protected:
         for (QWidget* w : QApplication::topLevelWidgets())
             if (auto* v = qobject_cast<vform*>(w); v && v->isVisible()) return v;
         return nullptr;
+    }
+
+    // Chooses the schedule on packet's list, opens FSU 10004 and selects its household 1/01.
+    void SelectHousehold(int schedule) {
+        ChooseSchedule(schedule);
+        EXPECT_EQ(state.CurSchType, schedule);
+        ASSERT_EQ(Focus(), control->Text1);
+        Enter("10004");
+        EXPECT_EQ(Told(), Texts{});
+        EXPECT_TRUE(state.FsuOpen);
+        EXPECT_EQ(control->Lbfsunoreg->text(), "SAMPLE FSU NO: 10004 REGISTERED");
+        EXPECT_EQ(control->Label27->text(), "YES");
+        ASSERT_EQ(Focus(), control->Text4);
+        Enter("1");
+        ASSERT_EQ(Focus(), control->Text5);
+        Enter("1");
+        EXPECT_EQ(Told(), Texts{});
+        EXPECT_TRUE(state.HhSelected);
+        EXPECT_EQ(control->Text5->text(), "01");
+        EXPECT_EQ(Focus(), control->Text3);
+    }
+    // The household's counts on packet, in the listing and in the sample list.
+    void ExpectCounted(QLabel* count, const std::string& column, const std::string& block6) {
+        EXPECT_EQ(count->text(), " 1");
+        EXPECT_EQ(Read("select " + column + " from S000L01"), "1");
+        EXPECT_EQ(Read("select " + column + " from samplelist"), "1");
+        EXPECT_EQ(Read("select ASURVD from " + block6 + " where SSS = '1'"), "1");
+    }
+
+    // The block screen at the index, in front, once the one left has gone.
+    template <class Screen>
+    Screen* Shown(int index) {
+        Settle();
+        Screen* screen = screens->Current<Screen>(index);
+        EXPECT_NE(screen, nullptr) << "no screen at " << index;
+        if (!screen) return nullptr;
+        EXPECT_EQ(Front(), screen);
+        EXPECT_EQ(state.CurFormIndex, index);
+        return screen;
+    }
+    // One row of a grid keyed as the operator reads its head: in each column
+    // shown, the row's value for its field or nothing, then Enter.
+    void KeyRow(const ui::BoundGrid& grid, const Cells& cells) {
+        for (int c = 0; c < grid.ColumnCount(); ++c) {
+            if (!grid.ColumnVisible(c)) continue;
+            std::string value;
+            for (const auto& [field, typed] : cells)
+                if (text::EqualsNoCase(field, grid.DataField(c))) value = typed;
+            Enter(value);
+        }
+    }
+    // The household's rows of a table: the fields named, Null as "-", joined by
+    // blanks; the rows in their order, joined by "; ".
+    std::string Rows(const std::string& table, std::initializer_list<std::string> fields) {
+        std::string row;
+        for (const std::string& field : fields)
+            row += (row.empty() ? "" : " || ' ' || ") + ("coalesce(" + field + ", '-')");
+        return Read("select group_concat(r, '; ') from (select " + row + " as r from " + table +
+                    " where fsuno = '10004' and SSS = '1' and SSU = '01' order by rowid)");
+    }
+
+    // Household 1/01 of Schedule 5.1, keyed from packet's Go to Block 1 through
+    // every block of the schedule with Next, by keys alone: one member of 40, who
+    // answered for the household, came from another state for work and would not
+    // move again; an air conditioner and an air cooler; no dwelling bought; no
+    // meal skipped. Validate HH on block 8 finds nothing; Next leads to packet.
+    void KeyHousehold051() {
+        Enter("1");
+        auto* blocks12 = Shown<orcl_051a>(13);
+        ASSERT_NE(blocks12, nullptr);
+        EXPECT_TRUE(control->isHidden());
+        EXPECT_EQ(blocks12->Text1[13]->text(), "01");
+        ASSERT_EQ(Focus(), blocks12->Text1[11]);
+        // No sub-division; informant 1, response 1, surveyed, no substitution; one investigator.
+        for (const char* typed : {"", "1", "1", "1", "", "1234", "", ""}) Enter(typed);
+        // Surveyed on 16 March, despatched on 20 March; half an hour; one FI; the remarks.
+        for (const char* typed : {"160320", "200320", "30", "1", "2", "2", "2", "2"}) Enter(typed);
+        ASSERT_EQ(Focus(), blocks12->CmdSave);
+        Key(Qt::Key_Return);
+        EXPECT_EQ(Told(), Texts{});
+        EXPECT_EQ(state.HhExists, 1);
+        Press('2');
+
+        auto* members = Shown<orcl_051b>(14);
+        ASSERT_NE(members, nullptr);
+        ASSERT_EQ(Focus(), members->DataGridX->View());
+        // The head, male, 40, married, schooled to level 05, self-employed in crop
+        // growing (NIC 01, NCO 61); uses a mobile, has a birth certificate, no bank
+        // account, owes money.
+        for (const char* cell : {"1", "1", "1", "40", "2", "05", "11", "01", "61", "1", "1", "", "2", "", "1"})
+            Enter(cell);
+        EXPECT_TRUE(members->DataGridX->OnNewRowLine());
+        Press('2');
+
+        auto* block4 = Shown<orcl_051c>(15);
+        ASSERT_NE(block4, nullptr);
+        ASSERT_EQ(Focus(), block4->Text1[0]);
+        // One member; the monthly expenditure 3000 + 500 + 200 and a twelfth of
+        // the yearly 1200 + 2400; first codes throughout, two-digit where the
+        // form has two boxes; no distance or time where the source is at home;
+        // the village's road (item 32), not the town's transport; one air
+        // conditioner and one air cooler.
+        for (const char* typed : {"1", "1", "9", "01", "3000", "500", "200", "1200", "2400", "4000",
+                                  "1", "1", "1", "1", "1",    "01",  "1",   "01",   "1",    "01",
+                                  "1", "1", "1", "",  "1",    "01",  "1",   "1",    "1",    "1",
+                                  "",  "1", "",  "1", "1",    "1",   "1",   "1",    "1",    "1",
+                                  "1", "1", "1", "1", "1",    "1"})
+            Enter(typed);
+        ASSERT_EQ(Focus(), block4->CmdSave);
+        Key(Qt::Key_Return);
+        EXPECT_EQ(Told(), Texts{});
+        Press('2');
+
+        // Blocks 4.1 and 4.2: the air conditioner, 5 years old; the air cooler, 3.
+        auto keyAge = [this](GridBlockScreen* appliances, const char* age) {
+            ASSERT_NE(appliances, nullptr);
+            ASSERT_EQ(Focus(), appliances->DataGridX->View());
+            Enter("1");
+            Enter(age);
+            EXPECT_TRUE(appliances->DataGridX->OnNewRowLine());
+            Press('2');
+        };
+        ASSERT_NO_FATAL_FAILURE(keyAge(Shown<orcl_051d>(16), "5"));
+        ASSERT_NO_FATAL_FAILURE(keyAge(Shown<orcl_051e>(17), "3"));
+
+        // Block 5: a broadband user past school age, able to do each of the tasks.
+        auto* block5 = Shown<orcl_051f>(18);
+        ASSERT_NE(block5, nullptr);
+        ASSERT_EQ(Focus(), block5->DataGridX->View());
+        Cells skills{{"SLNO", "1"}, {"B5I2", "40"}, {"B5I3", "1"}};
+        for (int item = 8; item <= 16; ++item) skills.push_back({"B5I" + std::to_string(item), "1"});
+        KeyRow(*block5->DataGridX, skills);
+        EXPECT_TRUE(block5->DataGridX->OnNewRowLine());
+        Press('2');
+
+        // Block 6: no house or flat bought or built, none owned for the first time.
+        auto* block6 = Shown<orcl_051g>(19);
+        ASSERT_NE(block6, nullptr);
+        ASSERT_EQ(Focus(), block6->Text1[0]);
+        for (int box = 0; box <= block6->LastBox(); ++box) Enter(box == 0 || box == 4 ? "2" : "");
+        ASSERT_EQ(Focus(), block6->CmdSave);
+        Key(Qt::Key_Return);
+        EXPECT_EQ(Told(), Texts{});
+        Press('2');
+
+        // Block 7: the member came from a village of state 09, owning the house
+        // there, for work; no institution, documents transferred by no one, no
+        // problem faced, not willing to move again.
+        auto* block7 = Shown<orcl_051h>(20);
+        ASSERT_NE(block7, nullptr);
+        ASSERT_EQ(Focus(), block7->DataGridX->View());
+        KeyRow(*block7->DataGridX, {{"SLNO", "1"},
+                                    {"B7I2", "40"},
+                                    {"B7I3", "1"},
+                                    {"B7I4", "2"},
+                                    {"B7I5", "09"},
+                                    {"B7I6", "03"},
+                                    {"B7I7", "1"},
+                                    {"B7I8", "1"},
+                                    {"B7I9", "2"},
+                                    {"B7I11", "9"},
+                                    {"B7I12", "2"},
+                                    {"B7I14", "2"}});
+        EXPECT_TRUE(block7->DataGridX->OnNewRowLine());
+        Press('2');
+
+        auto* block8 = Shown<orcl_051I>(21);
+        ASSERT_NE(block8, nullptr);
+        ASSERT_EQ(Focus(), block8->Text1[0]);
+        for (const char* typed : {"2", "", "2", ""}) Enter(typed);
+        ASSERT_EQ(Focus(), block8->CmdSave);
+        Key(Qt::Key_Return);
+        EXPECT_EQ(Told(), Texts{});
+        Press('5');
+        EXPECT_EQ(Told(), Texts{});
+        EXPECT_TRUE(block8->DataGrid->isVisible());
+        EXPECT_EQ(block8->DataGrid->RecordCount(), 0) << testing::PrintToString(Listed(*block8->DataGrid));
+        EXPECT_EQ(Read("select count(*) from val_error"), "0");
+        Press('2');
+        EXPECT_EQ(Told(), Texts{});
+        Settle();
+        EXPECT_EQ(screens->Current<orcl_051I>(21), nullptr);
+        EXPECT_EQ(Front(), control.data());
+        EXPECT_EQ(Focus(), control->Text3);
+        EXPECT_EQ(control->Text3->selectedText(), "1");
     }
 
     // The Schedule 21.1 household's same-day trip (block 7) and special trip
@@ -353,42 +522,46 @@ TEST_F(MainRoadTest, LoginListingHouseholdsValidateAndFreeze) {
               "211 500 1 10 1 1 0 1 0 -; 211 500 9 10 1 1 0 1 0 -");
     EXPECT_EQ(Read(block6Rows + "S000L03 order by SSS)"), "051 - 1 10 1 1 0 1 0 0; 051 - 9 10 1 1 0 1 0 0");
 
-    // 4. Household 1/01 of each schedule, put into the file as its screens would,
-    // then selected on packet; the counts follow. The trips of the Schedule 21.1
-    // household are keyed through their screens.
-    WriteHouseholds();
-    struct Household {
-        int schedule;
-        QLabel* count;
-        const char* countColumn;
-        const char* block6;
-    };
-    for (const Household& hh : {Household{1, control->Lb211, "CNT211", "S000L02"},
-                                Household{2, control->Lb051, "CNT051", "S000L03"}}) {
-        SCOPED_TRACE(hh.countColumn);
-        ChooseSchedule(hh.schedule);
-        EXPECT_EQ(state.CurSchType, hh.schedule);
-        ASSERT_EQ(Focus(), control->Text1);
-        Enter("10004");
-        EXPECT_EQ(Told(), Texts{});
-        EXPECT_TRUE(state.FsuOpen);
-        EXPECT_EQ(control->Lbfsunoreg->text(), "SAMPLE FSU NO: 10004 REGISTERED");
-        EXPECT_EQ(control->Label27->text(), "YES");
-        ASSERT_EQ(Focus(), control->Text4);
-        Enter("1");
-        ASSERT_EQ(Focus(), control->Text5);
-        Enter("1");
-        EXPECT_EQ(Told(), Texts{});
-        EXPECT_TRUE(state.HhSelected);
-        EXPECT_EQ(state.HhExists, 1);
-        EXPECT_EQ(control->Text5->text(), "01");
-        EXPECT_EQ(Focus(), control->Text3);
-        EXPECT_EQ(hh.count->text(), " 1");
-        EXPECT_EQ(Read(std::string("select ") + hh.countColumn + " from S000L01"), "1");
-        EXPECT_EQ(Read(std::string("select ") + hh.countColumn + " from samplelist"), "1");
-        EXPECT_EQ(Read(std::string("select ASURVD from ") + hh.block6 + " where SSS = '1'"), "1");
-        if (hh.schedule == 1) KeyTrips();
+    // 4. Household 1/01 of Schedule 21.1, put into the file as its screens would,
+    // then selected on packet; the counts follow. Its trips are keyed through
+    // their screens.
+    WriteHousehold211();
+    ASSERT_NO_FATAL_FAILURE(SelectHousehold(1));
+    EXPECT_EQ(state.HhExists, 1);
+    ExpectCounted(control->Lb211, "CNT211", "S000L02");
+    ASSERT_NO_FATAL_FAILURE(KeyTrips());
+
+    // Household 1/01 of Schedule 5.1, new, keyed by its operator through its
+    // screens from packet's Go to Block: block 1 to block 8 by Next, and back.
+    ASSERT_NO_FATAL_FAILURE(SelectHousehold(2));
+    EXPECT_EQ(state.HhExists, 0);
+    ASSERT_NO_FATAL_FAILURE(KeyHousehold051());
+    ExpectCounted(control->Lb051, "CNT051", "S000L03");
+    // What was typed is on disk, each row stamped with its household, operator and day.
+    for (int t = 13; t <= 21; ++t) {
+        const std::string table = layout::BlockTableAt(t).name;
+        EXPECT_EQ(Rows(table, {"DPC", "FSUNO", "SSS", "SSU", "CREBY", "CREDATE"}),
+                  std::string("101 10004 1 01 OPR1 ") + kToday)
+            << table;
     }
+    EXPECT_EQ(Rows("S051L01", {"SCH", "SU", "INFSLN", "RC", "SVC", "RES_SUBST", "EMPCODE1", "EMPCODE2", "DOS",
+                               "DOD", "Timec", "NO_INV", "REM1 || REM2 || REM3 || REM4"}),
+              "051 000 01 1 1 - 1234 - 160320 200320 30 1 2222");
+    EXPECT_EQ(Rows("S051L02", {"SLNO", "B3C3", "B3C5", "B3C7", "B3C8", "B3C9", "B3C10", "B3C13", "B3C14",
+                               "B3C16", "SU"}),
+              "01 1 40 05 11 01 61 - 2 1 ");
+    EXPECT_EQ(Rows("S051L03", {"B4I1", "B4I4", "B4I10", "B4I24", "B4I26", "B4I32", "B4I33", "B4I44",
+                               "B4I46", "SU"}),
+              "1 01 4000 - 01 1 - 1 1 ");
+    EXPECT_EQ(Rows("S051L04", {"SLNO", "B41C2"}), "01 5");
+    EXPECT_EQ(Rows("S051L05", {"SLNO", "B42C2"}), "01 3");
+    EXPECT_EQ(Rows("S051L06", {"SLNO", "B5I2", "B5I3", "B5I4", "B5I732", "B5I8", "B5I16"}),
+              "01 40 1 - - 1 1");
+    EXPECT_EQ(Rows("S051L07", {"B6I1", "B6I21", "B6I3", "B6I4", "B6I17"}), "2 - 2 - -");
+    EXPECT_EQ(Rows("S051L08", {"SLNO", "B7I2", "B7I3", "B7I5", "B7I6", "B7I10", "B7I11", "B7I16"}),
+              "01 40 1 09 03 - 9 -");
+    // Saved again by Validate HH, as an update: its blanks are empty texts.
+    EXPECT_EQ(Rows("S051L09", {"B8I1", "B8I2", "B8I3", "B8I4"}), "2  2 ");
 
     // 5. Validate: the listing with the coverage check, then each schedule's households.
     Click(control->Cmdval);
