@@ -40,9 +40,9 @@ GridParams Params() {
     params.rules.push_back(rule::Code("B3C11", "1..4,x", "code 1 to 4 please"));
     params.rules.push_back(rule::Code("B3C12", "1..3,x", "code 1 to 3 please"));
     params.rules.push_back(rule::Code("B3C13", "1..3,x", "code 1 to 3 please"));
-    params.rules.push_back(rule::Code("B3C14", "1..2,x", "code 1 or 2 please"));
+    params.rules.push_back(rule::YesNo("B3C14"));
     params.rules.push_back(rule::Code("B3C15", "1..4,x", "code 1 to 4 please"));
-    params.rules.push_back(rule::Code("B3C16", "1..2,x", "code 1 or 2 please"));
+    params.rules.push_back(rule::YesNo("B3C16"));
     params.lastEditField = "B3C16";
     params.emptyBlock = GridParams::EmptyBlock::Refuse;
     params.emptyBlockMessage = "Block-3 can not be left empty";

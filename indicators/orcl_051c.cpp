@@ -38,7 +38,6 @@ SingleRecordParams Params(const SharedState& s) {
                              },
                              message)}};
     };
-    const char* oneOrTwo = "code 1 or 2 please";
     params.rules = {
         {"B4I1", true, {rule::Between(0, 50, "household size : abnormal!")}},
         code("B4I2", "1..7,9,x", "religion code 1 to 7 or 9 please"),
@@ -66,7 +65,7 @@ SingleRecordParams Params(const SharedState& s) {
         code("B4I19", "1..8,x", "code 1 to 8 please"),
         rule::TwoDigitCode("B4I20", "1..16,19,x", "2-digit code any of 01 to 16 or 19 please",
                           "code 01 to 16 or 19 please"),
-        code("B4I21", "1,2,x", oneOrTwo),
+        rule::YesNo("B4I21"),
         code("B4I22", "1..7,9,x", "code 1 to 7 or 9 please"),
         code("B4I23", "1..7,x", "code 1 to 7 please"),
         amount("B4I24"),
@@ -84,14 +83,14 @@ SingleRecordParams Params(const SharedState& s) {
         code("B4I35", "1..5,x", "code 1 to 5 please"),
         code("B4I36", "1..5,x", "code 1 to 5 please"),
         code("B4I37", "1..6,x", "code 1 to 6 please"),
-        code("B4I38", "1,2,x", oneOrTwo),
-        code("B4I39", "1,2,x", oneOrTwo),
-        code("B4I40", "1,2,x", oneOrTwo),
-        code("B4I41", "1,2,x", oneOrTwo),
-        code("B4I42", "1,2,x", oneOrTwo),
-        code("B4I43", "1,2,x", oneOrTwo),
+        rule::YesNo("B4I38"),
+        rule::YesNo("B4I39"),
+        rule::YesNo("B4I40"),
+        rule::YesNo("B4I41"),
+        rule::YesNo("B4I42"),
+        rule::YesNo("B4I43"),
         amount("B4I44"),
-        code("B4I45", "1,2,x", oneOrTwo),
+        rule::YesNo("B4I45"),
         amount("B4I46"),
     };
     return params;

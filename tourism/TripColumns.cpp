@@ -49,7 +49,7 @@ void AddTripServices(GridParams& p, const std::string& prefix, int first) {
         const std::string field = prefix + std::to_string(column);
         p.columns.push_back({field, service.caption + Label(column), 1200});
         p.rules.push_back(service.notUsed ? rule::Code(field, "1,2,9,x", "code 1, 2 or 9 please")
-                                          : rule::Code(field, "1,2,x", "code 1 or 2 please"));
+                                          : rule::YesNo(field));
         ++column;
     }
     p.lastEditField = prefix + std::to_string(column - 1);

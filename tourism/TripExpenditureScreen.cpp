@@ -89,7 +89,7 @@ constexpr Item kItems[] = {
 FieldRule ItemRule(const std::string& field, Kind kind) {
     switch (kind) {
     case Kind::Codes12:
-        return rule::Code(field, "1,2,x", "code 1 or 2 please");
+        return rule::YesNo(field);
     case Kind::Codes13:
         return rule::Code(field, "1..3,x", "code 1 to 3 please");
     case Kind::Codes129:

@@ -72,7 +72,7 @@ GridParams Params(const TripMembersScreen::Block& b) {
         rule::Positive(c(3), true),
         {c(4), true, {rule::Digits(kNumericEntry), rule::AtMost(110, "age > 110! recheck pl")}},
         rule::Code(c(5), "1..7,9,x", "code 1 to 7 or 9 please"),
-        rule::Code(c(6), "1,2,x", "code 1 or 2 please"),
+        rule::YesNo(c(6)),
         twoDigitCode(c(7), "1..8,10,19,x", modes),
         twoDigitCode(c(8), "1..8,10,19,x", modes),
         rule::Code(c(9), "1..5,9,x", "code 1 to 5 or 9 please"),
