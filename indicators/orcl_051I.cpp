@@ -1,7 +1,7 @@
 #include "indicators/orcl_051I.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
+#include <QVBoxLayout>
 
 #include "validation/checks_051.h"
 
@@ -42,12 +42,14 @@ orcl_051I::orcl_051I(SharedState& state) : SingleRecordBlockScreen(state, Params
     items->setVerticalSpacing(10);
     items->setHorizontalSpacing(12);
     for (int box = 0; box <= LastBox(); ++box) AddItem(items, box, 0, "", labels[box], box);
-    items->setRowStretch(LastBox() + 1, 1);
+    items->setColumnStretch(3, 1);
 
-    auto* body = new QHBoxLayout;
+    // The error list below the four items, as wide as the screen.
+    auto* body = new QVBoxLayout;
     body->addLayout(items);
-    body->addSpacing(24);
+    body->addSpacing(12);
     body->addWidget(DataGrid, 1);
+    body->addStretch();
     Compose(nullptr, body);
 
     Form_Load();
