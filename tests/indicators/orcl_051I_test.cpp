@@ -101,8 +101,19 @@ TEST_F(Block8Test, NextAndPrevRefuseABlankNewRecordAndOfferToSaveOneWithText) {
     EXPECT_EQ(Messages(), Texts{"Block-8 is blank can't proceed to previous block"});
     EXPECT_FALSE(Gone());
 
-    // No leaves for the control screen without saving.
+    // Yes to a save that the file refuses keeps the screen and its entries.
     screen->Text1[0]->setText("2");
+    test::RefuseWrites(*f.s.FsuConn, "S051L09", "insert");
+    f.messages.Answer(true);
+    Clear();
+    Click(screen->CmdNext);
+    EXPECT_EQ(Kinds(), (Texts{"question", "ok"}));
+    EXPECT_FALSE(Gone());
+    EXPECT_EQ(f.s.BlkRecExists, 0);
+    EXPECT_EQ(packet.returns, 0);
+    f.s.FsuConn->Execute("drop trigger refuse_insert_S051L09");
+
+    // No leaves for the control screen without saving.
     f.messages.Answer(false);
     Clear();
     Click(screen->CmdNext);
