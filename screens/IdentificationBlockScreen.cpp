@@ -17,6 +17,19 @@ bool Among(const std::vector<std::string>& codes, const std::string& code) {
 
 }  // namespace
 
+SurveyCodeGates HouseholdGates() {
+    SurveyCodeGates gates;
+    gates.box = 16;
+    gates.saveCodes = {"1", "2", "3"};
+    gates.saveMessage = "survey code should be 1 or 2 or 3 for saving the block";
+    gates.moveCodes = {"1", "2"};
+    gates.nextMessage = "survey code should be 1 or 2 for navigating to next block";
+    gates.otherBlockMessage = "survey code should be 1 or 2 for navigating to other block";
+    gates.saveFirstMessage = "please save the block first";
+    gates.nextRefusalToCodeBox = true;
+    return gates;
+}
+
 IdentificationBlockScreen::IdentificationBlockScreen(SharedState& s, SingleRecordParams params,
                                                      SurveyCodeGates gates)
     : SingleRecordBlockScreen(s, std::move(params)), gates_(std::move(gates)) {}

@@ -20,6 +20,11 @@ struct SurveyCodeGates {
     bool nextRefusalToCodeBox = false;
 };
 
+// The gates of a household's blocks 1-2 screen, alike on both detailed schedules:
+// surveyed (1), substituted and surveyed (2) or casualty (3) may be saved; only a
+// surveyed household, original or substitute, goes on to the other blocks.
+SurveyCodeGates HouseholdGates();
+
 // Blocks 1 and 2 of a schedule: the identification boxes come pre-filled from
 // the sample list and locked; the survey code gates Save, Next and Go to Blk; and
 // Delete removes the entries of every block of the FSU or household, copied into
