@@ -113,14 +113,4 @@ orcl_051a::orcl_051a(SharedState& state) : IdentificationBlockScreen(state, Para
     Form_Load();
 }
 
-void orcl_051a::Prefill(bool afterDelete) {
-    PrefillFsuIdentification("051");
-    // After a delete the screen offers the same household again, with the SRO
-    // that the listing's block 1 holds.
-    SetBox(10, afterDelete ? s_.FsuSro : "0000");
-    SetBox(11, afterDelete ? s_.CurSeg : "");
-    SetBox(12, s_.CurSss);
-    SetBox(13, s_.CurSsu);
-}
-
 }  // namespace r78

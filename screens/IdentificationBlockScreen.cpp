@@ -57,6 +57,15 @@ void IdentificationBlockScreen::PrefillFsuIdentification(const std::string& schC
     for (int box = 0; box < 10; ++box) SetBox(box, values[box]);
 }
 
+void IdentificationBlockScreen::Prefill(bool afterDelete) {
+    // "211" or "051", from the table's name.
+    PrefillFsuIdentification(layout::BlockTableAt(index_).name.substr(1, 3));
+    SetBox(10, afterDelete ? s_.FsuSro : "0000");
+    SetBox(11, afterDelete ? s_.CurSeg : "");
+    SetBox(12, s_.CurSss);
+    SetBox(13, s_.CurSsu);
+}
+
 void IdentificationBlockScreen::RecordSaved(bool) {
     SurveyCode() = Box(gates_.box);
     if (Household()) RecountHouseholds("Block 1 is saved");

@@ -118,13 +118,4 @@ orcl_211a::orcl_211a(SharedState& state) : IdentificationBlockScreen(state, Para
     Form_Load();
 }
 
-void orcl_211a::Prefill(bool afterDelete) {
-    PrefillFsuIdentification("211");
-    // A load shows the SRO as "0000"; a refill after a delete the FSU's own.
-    SetBox(10, afterDelete ? s_.FsuSro : "0000");
-    SetBox(11, afterDelete ? s_.CurSeg : "");
-    SetBox(12, s_.CurSss);
-    SetBox(13, s_.CurSsu);
-}
-
 }  // namespace r78
