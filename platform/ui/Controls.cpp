@@ -3,8 +3,9 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QScreen>
 #include <QPointer>
+#include <QScreen>
+#include <QShortcutEvent>
 
 #include "platform/ui/Keys.h"
 
@@ -85,6 +86,20 @@ void TextBox::focusInEvent(QFocusEvent* event) {
 CommandButton::CommandButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
     setAutoDefault(false);
     setDefault(false);
+}
+
+// Qt shows a button pressed by its access key for a moment before it clicks; the
+// keys an operator types on meanwhile would land in this screen (a grid cell
+// among them, written by the very Next that follows) instead of the next one.
+bool CommandButton::event(QEvent* event) {
+    if (event->type() == QEvent::Shortcut) {
+        const auto* shortcut = static_cast<QShortcutEvent*>(event);
+        if (!shortcut->isAmbiguous() && shortcut->key() == this->shortcut() && isEnabled()) {
+            click();
+            return true;
+        }
+    }
+    return QPushButton::event(event);
 }
 
 void CommandButton::keyPressEvent(QKeyEvent* event) {

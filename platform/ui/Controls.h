@@ -35,13 +35,15 @@ private:
 
 // A command button that Enter presses while it has the focus, as operators are
 // used to ("Enter, Enter" at the end of the login). It is never a default
-// button: Enter in a text box does not press it.
+// button: Enter in a text box does not press it. Its access key ("&2. Next
+// Blk": Alt+2) presses it at once.
 class CommandButton : public QPushButton {
     Q_OBJECT
 public:
     explicit CommandButton(const QString& caption, QWidget* parent = nullptr);
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 };
 
