@@ -339,6 +339,8 @@ protected:
         auto* block7 = Shown<orcl_211h>(11);
         ASSERT_NE(block7, nullptr);
         ASSERT_EQ(Focus(), block7->DataGridX->View());
+        // A trip of leading purpose 2: 100 on a package and 50 + 60 + 70 besides
+        // (sub-total 180, total 280); the booking, satisfaction and guide codes.
         for (const char* cell : {"1",   "1", "2", "100", "50", "60", "70", "",  "",  "",  "", "180",
                                  "280", "1", "2", "2",   "2",  "1",  "9",  "1", "2", "1", "1"})
             Enter(cell);
@@ -347,6 +349,8 @@ protected:
         auto* block8 = Shown<orcl_211I>(12);
         ASSERT_NE(block8, nullptr);
         ASSERT_EQ(Focus(), block8->DataGridX->View());
+        // A trip of leading purpose 1: 5000 spent, 200 nights outside; code 2 (no)
+        // for the internet and the tour guide, so no satisfaction codes.
         for (const char* cell : {"1", "1", "1", "5000", "200", "2", "2", "2", "2", "", "", "", "", "2", ""})
             Enter(cell);
         Press('5');
@@ -366,7 +370,6 @@ protected:
     test::TempDrive drive;
     test::ScriptedMessages messages;
     SharedState state;
-    // The block-screen table's slots 1 to 3, as main() fills them.
     std::optional<BlockScreens> screens;  // the block-screen table, as main() makes it
     QPointer<Database_login> login;
     QPointer<packet> control;
