@@ -27,9 +27,6 @@ constexpr int kRowsOfMeasured = 99;
 const char* const kMeasuredSss = "3";
 const char* const kMeasuredSsu = "20";
 
-// The block screens measured, by index: Schedule 21.1's blocks 7 and 8.
-constexpr int kScreens[] = {11, 12};
-
 struct Fixture {
     test::FsuFile file{"10001", 1};
     test::StandInPacket packet;
@@ -94,8 +91,8 @@ void BM_DigitAndEnter(benchmark::State& state, BlockScreens& screens) {
     test::Activate(screen);
     ui::BoundGrid& grid = *screen->DataGridX;
     const int row = grid.RecordCount() - 1;
-    // An amount or code cell past the serial number and the members.
-    const int column = grid.FieldColumn("SLNO") + 2;
+    // The first item after the serial number: members, relation, an age or an amount.
+    const int column = grid.FieldColumn("SLNO") + 1;
     double total = 0;
     for (auto _ : state) {
         grid.SetCurrentCell(row, column);
@@ -128,10 +125,15 @@ int main(int argc, char** argv) {
     s.CurSsu = kMeasuredSsu;
     BlockScreens screens(s);
 
-    for (int index : kScreens) {
-        benchmark::RegisterBenchmark("OpenScreen", BM_Open, std::ref(screens))->Arg(index)->Iterations(20);
-        benchmark::RegisterBenchmark("DigitAndEnter", BM_DigitAndEnter, std::ref(screens))
-            ->Arg(index)
+    // Every household block screen; a digit entered in a cell of each grid.
+    for (const auto& t : layout::BlockTables()) {
+        if (t.Listing() || !screens.At(t.index)) continue;
+        benchmark::RegisterBenchmark(("OpenScreen/" + t.screen).c_str(), BM_Open, std::ref(screens))
+            ->Arg(t.index)
+            ->Iterations(20);
+        if (t.order.empty()) continue;
+        benchmark::RegisterBenchmark(("DigitAndEnter/" + t.screen).c_str(), BM_DigitAndEnter, std::ref(screens))
+            ->Arg(t.index)
             ->Iterations(50);
     }
     benchmark::Initialize(&argc, argv);

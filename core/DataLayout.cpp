@@ -12,6 +12,8 @@ constexpr ColType kNum = ColType::Number;
 
 // Columns of the block tables in order, with their widths. A column written as a
 // number (populations and counts) is marked kNum; everything else holds text.
+// One line a table, as the questionnaire lists its blocks.
+// clang-format off
 const std::vector<BlockTable> kBlockTables = {
     {1, "S000L01", "orcl_000a", 0, 1, Key::Fsu, "", 15, {{"DPC", 3}, {"FSUNO", 5}, {"ROUND", 2}, {"SCH", 3}, {"Sample", 1}, {"Sector", 1}, {"STR", 3}, {"Dist", 2}, {"Strm", 2}, {"Sstrm", 2}, {"SR", 1}, {"SRO", 4}, {"FC", 2}, {"FPOP", 6, kNum}, {"APOP", 6, kNum}, {"DSI", 3, kNum}, {"APOP1", 6, kNum}, {"D1", 3, kNum}, {"SVC", 1}, {"RES_Subst", 1}, {"empcode1", 4}, {"empcode2", 4}, {"empcode3", 4}, {"DOS", 6}, {"DOD", 6}, {"Timec", 3}, {"REM1", 1}, {"REM2", 1}, {"REM3", 1}, {"REM4", 1}},
      {{"CNT211", 0, kNum}, {"CNT051", 0, kNum}}},
@@ -56,6 +58,7 @@ const std::vector<BlockTable> kBlockTables = {
     {21, "S051L09", "orcl_051I", 2, 8, Key::Household, "", 6, {{"DPC", 3}, {"FSUNO", 5}, {"SU", 3}, {"SSS", 1}, {"SSU", 2}, {"B8I1", 1}, {"B8I2", 2}, {"B8I3", 1}, {"B8I4", 2}},
      {}},
 };
+// clang-format on
 
 Column Text(std::string name, int width) { return {std::move(name), width, ColType::Text}; }
 Column Number(std::string name) { return {std::move(name), 0, ColType::Number}; }

@@ -140,6 +140,30 @@ std::vector<FieldRule> Block3Members() {
     };
 }
 
+std::vector<FieldRule> HouseholdIdentification() {
+    std::vector<FieldRule> rules = {
+        // None keyed is "000".
+        {"SU", false, {ZeroPadded(3)}},
+        // Kept in two digits, as block 3 keeps the members' serial numbers.
+        {"INFSLN",
+         true,
+         {Rewrite([](const std::string& t, const FieldReader&) {
+              return InCodeList(t, "01..09,x") && text::Trim(t).size() == 1 ? "0" + text::Trim(t) : t;
+          }),
+          InList("01..99,x", "informant srl no. should be 01 to 99")}},
+        {"RC", true, {InList("1,2,3,4,9,x", "Response Code should be 1 to 4 or 9")}},
+        // Surveyed (1), substituted and surveyed (2) or casualty (3); an empty code reads as 0.
+        {"SVC", false, {Between(1, 3, "survey code invalid")}},
+        // Only a substituted or casualty household has a reason.
+        {"RES_SUBST",
+         true,
+         {FieldInList("SVC", "2,3,x", "subst/casualty Code should be only when survey code is 2 or 3"),
+          InList("1,2,3,9,x", "subst/casualty Code should be 1,2,3 or 9")}},
+    };
+    for (FieldRule& r : Block2()) rules.push_back(std::move(r));
+    return rules;
+}
+
 std::vector<FieldRule> Block2() {
     // The survey ran through the calendar year 2020.
     const long first = DayNumber(0, "010120"), last = DayNumber(0, "311220");

@@ -96,6 +96,11 @@ FieldRule Positive(std::string field, bool zeroFill = false);
 // usual principal activity status.
 std::vector<FieldRule> Block3Members();
 
+// Blocks 1 and 2 of a household, alike on both detailed schedules: the SU's
+// sub-division (three digits), the informant's serial number (two), the response
+// and survey codes, the reason for a substitution or casualty, then block 2.
+std::vector<FieldRule> HouseholdIdentification();
+
 // Block 2 of the blocks 1-2 screens, the same on the listing and on a household
 // of either schedule: the three investigator codes, the dates of survey (DOS) and
 // of despatch (DOD), and the four remark codes.

@@ -23,48 +23,13 @@ SingleRecordParams Params() {
     params.header = HouseholdHeader("FSU NO:");
     params.scheduleHeading = "SCHEDULE 5.1: MULTIPLE INDICATOR SURVEY";
     params.goToLabel = "&Go to Blk:";
-    params.rules = {
-        // The SU's sub-division is kept in three digits; none keyed is "000".
-        {"SU", false, {rule::ZeroPadded(3)}},
-        {"INFSLN",
-         true,
-         {rule::Rewrite([](const std::string& t, const FieldReader&) {
-              return t.size() == 1 && InCodeList(t, "01..09,x") ? "0" + t : t;
-          }),
-          rule::InList("01..99,x", "informant srl no. should be 01 to 99")}},
-        {"RC", true, {rule::InList("1,2,3,4,9,x", "Response Code should be 1 to 4 or 9")}},
-        // An empty survey code reads as 0.
-        {"SVC", false, {rule::Between(1, 3, "survey code invalid")}},
-        // Only a substituted or casualty household has a reason.
-        {"RES_SUBST",
-         true,
-         {rule::Test(
-              [](const std::string&, const FieldReader& row) { return InCodeList(row("SVC"), "2,3,x"); },
-              "subst/casualty Code should be only when survey code is 2 or 3"),
-          rule::InList("1,2,3,9,x", "subst/casualty Code should be 1,2,3 or 9")}},
-    };
-    for (FieldRule& r : rule::Block2()) params.rules.push_back(std::move(r));
+    params.rules = rule::HouseholdIdentification();
     return params;
-}
-
-// A household surveyed (1), or substituted and surveyed (2), goes on to the other
-// blocks; a casualty (3) is saved with blocks 1 and 2 alone.
-SurveyCodeGates Gates() {
-    SurveyCodeGates gates;
-    gates.box = 16;
-    gates.saveCodes = {"1", "2", "3"};
-    gates.saveMessage = "survey code should be 1 or 2 or 3 for saving the block";
-    gates.moveCodes = {"1", "2"};
-    gates.nextMessage = "survey code should be 1 or 2 for navigating to next block";
-    gates.otherBlockMessage = "survey code should be 1 or 2 for navigating to other block";
-    gates.saveFirstMessage = "please save the block first";
-    gates.nextRefusalToCodeBox = true;
-    return gates;
 }
 
 }  // namespace
 
-orcl_051a::orcl_051a(SharedState& state) : IdentificationBlockScreen(state, Params(), Gates()) {
+orcl_051a::orcl_051a(SharedState& state) : IdentificationBlockScreen(state, Params(), HouseholdGates()) {
     setObjectName("orcl_051a");
 
     // Block 1 in two columns: the numbered items at the left edge, the parts of
@@ -146,16 +111,6 @@ orcl_051a::orcl_051a(SharedState& state) : IdentificationBlockScreen(state, Para
     Compose(nullptr, body);
 
     Form_Load();
-}
-
-void orcl_051a::Prefill(bool afterDelete) {
-    PrefillFsuIdentification("051");
-    // After a delete the screen offers the same household again, with the SRO
-    // that the listing's block 1 holds.
-    SetBox(10, afterDelete ? s_.FsuSro : "0000");
-    SetBox(11, afterDelete ? s_.CurSeg : "");
-    SetBox(12, s_.CurSss);
-    SetBox(13, s_.CurSsu);
 }
 
 }  // namespace r78

@@ -17,6 +17,19 @@ bool Among(const std::vector<std::string>& codes, const std::string& code) {
 
 }  // namespace
 
+SurveyCodeGates HouseholdGates() {
+    SurveyCodeGates gates;
+    gates.box = 16;
+    gates.saveCodes = {"1", "2", "3"};
+    gates.saveMessage = "survey code should be 1 or 2 or 3 for saving the block";
+    gates.moveCodes = {"1", "2"};
+    gates.nextMessage = "survey code should be 1 or 2 for navigating to next block";
+    gates.otherBlockMessage = "survey code should be 1 or 2 for navigating to other block";
+    gates.saveFirstMessage = "please save the block first";
+    gates.nextRefusalToCodeBox = true;
+    return gates;
+}
+
 IdentificationBlockScreen::IdentificationBlockScreen(SharedState& s, SingleRecordParams params,
                                                      SurveyCodeGates gates)
     : SingleRecordBlockScreen(s, std::move(params)), gates_(std::move(gates)) {}
@@ -42,6 +55,15 @@ void IdentificationBlockScreen::PrefillFsuIdentification(const std::string& schC
                                   s_.FsuSector,     s_.FsuStateRegion, s_.FsuDistrict, s_.FsuStratum,
                                   s_.FsuSubStratum, s_.FsuSubRound};
     for (int box = 0; box < 10; ++box) SetBox(box, values[box]);
+}
+
+void IdentificationBlockScreen::Prefill(bool afterDelete) {
+    // "211" or "051", from the table's name.
+    PrefillFsuIdentification(layout::BlockTableAt(index_).name.substr(1, 3));
+    SetBox(10, afterDelete ? s_.FsuSro : "0000");
+    SetBox(11, afterDelete ? s_.CurSeg : "");
+    SetBox(12, s_.CurSss);
+    SetBox(13, s_.CurSsu);
 }
 
 void IdentificationBlockScreen::RecordSaved(bool) {

@@ -20,6 +20,11 @@ struct SurveyCodeGates {
     bool nextRefusalToCodeBox = false;
 };
 
+// The gates of a household's blocks 1-2 screen, alike on both detailed schedules:
+// surveyed (1), substituted and surveyed (2) or casualty (3) may be saved; only a
+// surveyed household, original or substitute, goes on to the other blocks.
+SurveyCodeGates HouseholdGates();
+
 // Blocks 1 and 2 of a schedule: the identification boxes come pre-filled from
 // the sample list and locked; the survey code gates Save, Next and Go to Blk; and
 // Delete removes the entries of every block of the FSU or household, copied into
@@ -41,7 +46,20 @@ protected:
     IdentificationBlockScreen(SharedState& s, SingleRecordParams params, SurveyCodeGates gates);
 
     // Sch0SurveyCode or HhSurveyCode: the code as the gates last took it from its box.
-    virtual std::string& SurveyCode() = 0;
+    virtual std::string& SurveyCode() { return s_.HhSurveyCode; }
+
+    // The household form's own: its flag; the identification from the sample
+    // list locked but for the SU's sub-division; the new household's pre-fill
+    // (after a delete the same household again, with the listing's SRO); Exit
+    // asks only for the informant's answers and block 2; after a delete the
+    // cursor goes to the informant.
+    int& ExistsFlag() override { return s_.HhExists; }
+    bool Locked(int box) const override { return box <= 13 && box != 11; }
+    void Prefill(bool afterDelete) override;
+    bool AsksOnExit(int box) const override { return box >= 15; }
+    int FocusAfterDelete() const override {
+        return Household() ? 14 : SingleRecordBlockScreen::FocusAfterDelete();
+    }
 
     // Boxes 0 to 9 of a new row: the FSU, its round, the schedule's code, and
     // its sample, sector, state and region, district, stratum, sub-stratum and

@@ -14,11 +14,6 @@ namespace r78 {
 
 namespace {
 
-std::string LeadingZeros(const std::string& digits, size_t width) {
-    const std::string t = text::Trim(digits);
-    return t.size() < width ? std::string(width - t.size(), '0') + t : t;
-}
-
 SingleRecordParams Params() {
     SingleRecordParams params;
     HouseholdBlock(params, 4, "");
@@ -33,49 +28,13 @@ SingleRecordParams Params() {
                      {"SHH NO:", HeaderItem::Value::Ssu}};
     params.scheduleHeading = "SCHEDULE 21.1: DOMESTIC TOURISM EXPENDITURE";
     params.goToLabel = "&Go to Blk:";
-    params.rules = {
-        // The sample sub-division is kept in three digits; none keyed is "000".
-        {"SU", false, {rule::Rewrite([](const std::string& t, const FieldReader&) {
-             return LeadingZeros(t, 3);
-         })}},
-        // The informant's serial number is kept in two digits, as block 3 keeps it.
-        {"INFSLN",
-         true,
-         {rule::Rewrite([](const std::string& t, const FieldReader&) {
-              return InCodeList(t, "01..09,x") ? LeadingZeros(t, 2) : t;
-          }),
-          rule::InList("01..99,x", "informant srl no. should be 01 to 99")}},
-        {"RC", true, {rule::InList("1,2,3,4,9,x", "Response Code should be 1 to 4 or 9")}},
-        // Surveyed (1), substituted and surveyed (2) or casualty (3); blank is no code.
-        {"SVC", false, {rule::Between(1, 3, "survey code invalid")}},
-        // A reason belongs to a substituted or casualty household only.
-        {"RES_SUBST",
-         true,
-         {rule::FieldInList("SVC", "2,3,x", "subst/casualty Code should be only when survey code is 2 or 3"),
-          rule::InList("1,2,3,9,x", "subst/casualty Code should be 1,2,3 or 9")}},
-    };
-    for (FieldRule& r : rule::Block2()) params.rules.push_back(std::move(r));
+    params.rules = rule::HouseholdIdentification();
     return params;
-}
-
-// Any of surveyed, substituted or casualty may be saved; only a surveyed
-// household (original or substitute) has further blocks to enter.
-SurveyCodeGates Gates() {
-    SurveyCodeGates gates;
-    gates.box = 16;
-    gates.saveCodes = {"1", "2", "3"};
-    gates.saveMessage = "survey code should be 1 or 2 or 3 for saving the block";
-    gates.moveCodes = {"1", "2"};
-    gates.nextMessage = "survey code should be 1 or 2 for navigating to next block";
-    gates.otherBlockMessage = "survey code should be 1 or 2 for navigating to other block";
-    gates.saveFirstMessage = "please save the block first";
-    gates.nextRefusalToCodeBox = true;
-    return gates;
 }
 
 }  // namespace
 
-orcl_211a::orcl_211a(SharedState& state) : IdentificationBlockScreen(state, Params(), Gates()) {
+orcl_211a::orcl_211a(SharedState& state) : IdentificationBlockScreen(state, Params(), HouseholdGates()) {
     setObjectName("orcl_211a");
 
     auto* block1 = new QGroupBox("Block - 1. Identification of Sample Household  (Level - 01)", this);
@@ -157,15 +116,6 @@ orcl_211a::orcl_211a(SharedState& state) : IdentificationBlockScreen(state, Para
     Compose(nullptr, body);
 
     Form_Load();
-}
-
-void orcl_211a::Prefill(bool afterDelete) {
-    PrefillFsuIdentification("211");
-    // A load shows the SRO as "0000"; a refill after a delete the FSU's own.
-    SetBox(10, afterDelete ? s_.FsuSro : "0000");
-    SetBox(11, afterDelete ? s_.CurSeg : "");
-    SetBox(12, s_.CurSss);
-    SetBox(13, s_.CurSsu);
 }
 
 }  // namespace r78

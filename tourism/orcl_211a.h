@@ -14,16 +14,6 @@ class orcl_211a : public IdentificationBlockScreen {
     Q_OBJECT
 public:
     explicit orcl_211a(SharedState& state);
-
-protected:
-    int& ExistsFlag() override { return s_.HhExists; }
-    std::string& SurveyCode() override { return s_.HhSurveyCode; }
-    bool Locked(int box) const override { return box <= 13 && box != 11; }
-    void Prefill(bool afterDelete) override;
-    // Only the entries from the response code on make Exit ask: the SU and the
-    // informant alone are not worth a question.
-    bool AsksOnExit(int box) const override { return box >= 15; }
-    int FocusAfterDelete() const override { return 14; }
 };
 
 }  // namespace r78

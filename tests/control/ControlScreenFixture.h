@@ -11,6 +11,7 @@
 #include "control/ui/idchange.h"
 #include "control/ui/packet.h"
 #include "core/Startup.h"
+#include "tests/support/ScreenDriver.h"
 #include "tests/support/ScriptedMessages.h"
 #include "tests/support/TempDrive.h"
 
@@ -40,25 +41,20 @@ protected:
         delete screen.data();
     }
 
-    void Key(QWidget* w, Qt::Key key) {
-        QTest::keyClick(w, key);
-        QApplication::processEvents();
-    }
+    static void Key(QWidget* w, Qt::Key key) { test::KeyTo(w, key); }
     void Choose(int schedule) {
         screen->List1->setCurrentRow(schedule);
         Key(screen->List1, Qt::Key_Return);
     }
-    void Enter(QLineEdit* box, const QString& text, Qt::Key key = Qt::Key_Return) {
-        box->clear();
-        QTest::keyClicks(box, text);
-        Key(box, key);
+    static void Enter(QLineEdit* box, const QString& text, Qt::Key key = Qt::Key_Return) {
+        test::TypeInto(box, text, key);
     }
     void Register(const QString& fsuNo) { Enter(screen->Text1, fsuNo); }
     void SelectHousehold(const QString& sss, const QString& shhno) {
         Enter(screen->Text4, sss);
         Enter(screen->Text5, shhno);
     }
-    QWidget* Focus() const { return QApplication::focusWidget(); }
+    static QWidget* Focus() { return test::Focus(); }
 
     // The FSU's data file as an earlier registration on Schedule 0.0 leaves it.
     std::filesystem::path FsuFile(const std::string& fsu) const {

@@ -8,6 +8,7 @@
 
 #include "core/DatabaseFiles.h"
 #include "core/Startup.h"
+#include "tests/support/ScreenDriver.h"
 #include "tests/support/ScriptedMessages.h"
 #include "tests/support/TempDrive.h"
 
@@ -39,25 +40,20 @@ protected:
         state.UserType = type;
     }
 
-    void Key(QWidget* w, Qt::Key key) {
-        QTest::keyClick(w, key);
-        QApplication::processEvents();
-    }
+    static void Key(QWidget* w, Qt::Key key) { test::KeyTo(w, key); }
     void Choose(int row) {
         screen->List1->setCurrentRow(row);
         Key(screen->List1, Qt::Key_Return);
     }
-    void Enter(ui::TextBox* box, const QString& text, Qt::Key key = Qt::Key_Return) {
-        box->clear();
-        QTest::keyClicks(box, text);
-        Key(box, key);
+    static void Enter(ui::TextBox* box, const QString& text, Qt::Key key = Qt::Key_Return) {
+        test::TypeInto(box, text, key);
     }
     void Register(const QString& fsuNo, Qt::Key key = Qt::Key_Return) { Enter(screen->Text1, fsuNo, key); }
     void SelectHousehold(const QString& sss, const QString& shhno) {
         Enter(screen->Text4, sss);
         Enter(screen->Text5, shhno);
     }
-    QWidget* Focus() const { return QApplication::focusWidget(); }
+    static QWidget* Focus() { return test::Focus(); }
 
     // The FSU's data file as operator OPR1 (DPC 101) has it.
     stdfs::path DataFolder() const { return drive.Root() / "R78" / "data"; }

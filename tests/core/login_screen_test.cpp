@@ -5,6 +5,7 @@
 
 #include "core/Startup.h"
 #include "core/ui/Database_login.h"
+#include "tests/support/ScreenDriver.h"
 #include "tests/support/ScriptedMessages.h"
 #include "tests/support/TempDrive.h"
 
@@ -26,11 +27,8 @@ protected:
     void TearDown() override { delete screen.data(); }
 
     void Type(QWidget* w, const QString& text) { QTest::keyClicks(w, text); }
-    void Key(QWidget* w, Qt::Key key) {
-        QTest::keyClick(w, key);
-        QApplication::processEvents();
-    }
-    QWidget* Focus() const { return QApplication::focusWidget(); }
+    static void Key(QWidget* w, Qt::Key key) { test::KeyTo(w, key); }
+    static QWidget* Focus() { return test::Focus(); }
 
     test::TempDrive drive;
     test::ScriptedMessages messages;

@@ -30,6 +30,13 @@
 #include "tests/support/ScriptedMessages.h"
 #include "tests/support/TempDrive.h"
 #include "tourism/orcl_211I.h"
+#include "tourism/orcl_211a.h"
+#include "tourism/orcl_211b.h"
+#include "tourism/orcl_211c.h"
+#include "tourism/orcl_211d.h"
+#include "tourism/orcl_211e.h"
+#include "tourism/orcl_211f.h"
+#include "tourism/orcl_211g.h"
 #include "tourism/orcl_211h.h"
 #include "validation/ui/vform.h"
 
@@ -112,56 +119,6 @@ protected:
         if (rs.Eof()) return "<no row>";
         return rs.Field(0).IsNull() ? "<null>" : rs.Field(0).Text();
     }
-    // A row written straight into the FSU's file, as the household screens would.
-    void Write(db::Connection& file, const std::string& table, Cells cells) {
-        cells.insert(cells.begin(), {{"DPC", "101"}, {"FSUNO", "10004"}, {"SSS", "1"}, {"SSU", "01"}});
-        std::string cols, marks;
-        db::Params params;
-        for (const auto& [col, value] : cells) {
-            cols += (cols.empty() ? "" : ",") + col;
-            marks += marks.empty() ? "?" : ",?";
-            params.emplace_back(value);
-        }
-        file.Execute("insert into " + table + " (" + cols + ") values (" + marks + ")", params);
-    }
-    // Household 1/01 of Schedule 21.1, surveyed: one member of 40 who answered
-    // for the household, and its characteristics adding up; no overnight trips.
-    void WriteHousehold211() {
-        auto file = db::Connection::Open(FsuPath());
-        Write(*file, "S211L01",
-              {{"SCH", "211"},
-               {"INFSLN", "01"},
-               {"SVC", "1"},
-               {"DOS", "160320"},
-               {"DOD", "200320"},
-               {"REM1", "2"},
-               {"REM2", "2"},
-               {"REM3", "2"},
-               {"REM4", "2"}});
-        Write(*file, "S211L02",
-              {{"SLNO", "01"},
-               {"B3C3", "1"},
-               {"B3C4", "1"},
-               {"B3C5", "40"},
-               {"B3C6", "2"},
-               {"B3C7", "05"},
-               {"B3C8", "11"}});
-        // The monthly expenditure: 3000 + 500 + 200 and a twelfth of the yearly 1200 + 2400.
-        Write(*file, "S211L03",
-              {{"B4I1", "1"},
-               {"B4I2", "111"},
-               {"B4I3", "01111"},
-               {"B4I4", "1"},
-               {"B4I5", "1"},
-               {"B4I6", "9"},
-               {"B4I8", "3000"},
-               {"B4I9", "500"},
-               {"B4I10", "200"},
-               {"B4I11", "1200"},
-               {"B4I12", "2400"},
-               {"B4I13", "4000"}});
-    }
-
     // Rows of the FSU, over every block table, whose O-column differs from its column.
     long SnapshotDifferences() {
         long rows = 0;
@@ -264,21 +221,7 @@ protected:
     // move again; an air conditioner and an air cooler; no dwelling bought; no
     // meal skipped. Validate HH on block 8 finds nothing; Next leads to packet.
     void KeyHousehold051() {
-        Enter("1");
-        auto* blocks12 = Shown<orcl_051a>(13);
-        ASSERT_NE(blocks12, nullptr);
-        EXPECT_TRUE(control->isHidden());
-        EXPECT_EQ(blocks12->Text1[13]->text(), "01");
-        ASSERT_EQ(Focus(), blocks12->Text1[11]);
-        // No sub-division; informant 1, response 1, surveyed, no substitution; one investigator.
-        for (const char* typed : {"", "1", "1", "1", "", "1234", "", ""}) Enter(typed);
-        // Surveyed on 16 March, despatched on 20 March; half an hour; one FI; the remarks.
-        for (const char* typed : {"160320", "200320", "30", "1", "2", "2", "2", "2"}) Enter(typed);
-        ASSERT_EQ(Focus(), blocks12->CmdSave);
-        Key(Qt::Key_Return);
-        EXPECT_EQ(Told(), Texts{});
-        EXPECT_EQ(state.HhExists, 1);
-        Press('2');
+        ASSERT_NO_FATAL_FAILURE(KeyBlocks12<orcl_051a>(13));
 
         auto* members = Shown<orcl_051b>(14);
         ASSERT_NE(members, nullptr);
@@ -286,7 +229,8 @@ protected:
         // The head, male, 40, married, schooled to level 05, self-employed in crop
         // growing (NIC 01, NCO 61); uses a mobile, has a birth certificate, no bank
         // account, owes money.
-        for (const char* cell : {"1", "1", "1", "40", "2", "05", "11", "01", "61", "1", "1", "", "2", "", "1"})
+        for (const char* cell :
+             {"1", "1", "1", "40", "2", "05", "11", "01", "61", "1", "1", "", "2", "", "1"})
             Enter(cell);
         EXPECT_TRUE(members->DataGridX->OnNewRowLine());
         Press('2');
@@ -299,12 +243,14 @@ protected:
         // form has two boxes; no distance or time where the source is at home;
         // the village's road (item 32), not the town's transport; one air
         // conditioner and one air cooler.
-        for (const char* typed : {"1", "1", "9", "01", "3000", "500", "200", "1200", "2400", "4000",
-                                  "1", "1", "1", "1", "1",    "01",  "1",   "01",   "1",    "01",
-                                  "1", "1", "1", "",  "1",    "01",  "1",   "1",    "1",    "1",
-                                  "",  "1", "",  "1", "1",    "1",   "1",   "1",    "1",    "1",
-                                  "1", "1", "1", "1", "1",    "1"})
+        // clang-format off
+        for (const char* typed : {"1", "1", "9", "01", "3000", "500", "200", "1200", "2400", "4000",   // 1-10
+                                  "1", "1", "1", "1",  "1",    "01",  "1",   "01",   "1",    "01",     // 11-20
+                                  "1", "1", "1", "",   "1",    "01",  "1",   "1",    "1",    "1",      // 21-30
+                                  "",  "1", "",  "1",  "1",    "1",   "1",   "1",    "1",    "1",      // 31-40
+                                  "1", "1", "1", "1",  "1",    "1"})                                   // 41-46
             Enter(typed);
+        // clang-format on
         ASSERT_EQ(Focus(), block4->CmdSave);
         Key(Qt::Key_Return);
         EXPECT_EQ(Told(), Texts{});
@@ -384,37 +330,111 @@ protected:
         EXPECT_EQ(control->Text3->selectedText(), "1");
     }
 
-    // The Schedule 21.1 household's same-day trip (block 7) and special trip
-    // (block 8), keyed through their screens from packet's Go to Block; Next
-    // leads from one to the other and back to packet.
-    void KeyTrips() {
-        Enter("7");
-        auto* block7 = screens->Current<orcl_211h>(11);
-        ASSERT_NE(block7, nullptr);
+    // Blocks 1 and 2 of either schedule, from packet's Go to Block: saved, they make the household.
+    template <class Screen>
+    void KeyBlocks12(int index) {
+        Enter("1");
+        auto* blocks12 = Shown<Screen>(index);
+        ASSERT_NE(blocks12, nullptr);
         EXPECT_TRUE(control->isHidden());
-        EXPECT_EQ(Front(), block7);
+        EXPECT_EQ(blocks12->Text1[13]->text(), "01");
+        ASSERT_EQ(Focus(), blocks12->Text1[11]);
+        // No sub-division; informant 1, response 1, surveyed, no substitution; one investigator.
+        for (const char* typed : {"", "1", "1", "1", "", "1234", "", ""}) Enter(typed);
+        // Surveyed on 16 March, despatched on 20 March; an hour; one FI; the remarks.
+        for (const char* typed : {"160320", "200320", "60", "1", "2", "2", "2", "2"}) Enter(typed);
+        ASSERT_EQ(Focus(), blocks12->CmdSave);
+        Key(Qt::Key_Return);
+        EXPECT_EQ(Told(), Texts{});
+        EXPECT_EQ(state.HhExists, 1);
+        EXPECT_EQ(Focus(), blocks12->Text3);
+        Press('2');
+    }
+    // Block 3, the one member, and block 4, the household's characteristics.
+    void KeyMembersAndCharacteristics() {
+        auto* members = Shown<orcl_211b>(5);
+        ASSERT_NE(members, nullptr);
+        ASSERT_EQ(Focus(), members->DataGridX->View());
+        // The head, male, 40, married, schooled to level 05, self-employed.
+        for (const char* cell : {"1", "1", "1", "40", "2", "05", "11"}) Enter(cell);
+        EXPECT_TRUE(members->DataGridX->OnNewRowLine());
+        Press('2');
+        auto* block4 = Shown<orcl_211c>(6);
+        ASSERT_NE(block4, nullptr);
+        ASSERT_EQ(Focus(), block4->Text1[0]);
+        // One member; NCO 111, NIC 01111; household type, religion and social group.
+        for (const char* typed : {"1", "111", "01111", "1", "1", "9"}) Enter(typed);
+        // One social trip in the year; the monthly expenditure: 3000 + 500 + 200
+        // and a twelfth of the yearly 1200 + 2400.
+        for (const char* typed : {"", "1", "", "", "", "3000", "500", "200", "1200", "2400", "4000"})
+            Enter(typed);
+        ASSERT_EQ(Focus(), block4->CmdSave);
+        Key(Qt::Key_Return);
+        EXPECT_EQ(Told(), Texts{});
+        Press('2');
+    }
+    // Blocks 5.1 and 5.2: a trip of the head, and the total line of one trip,
+    // whose serial number 99 takes the cursor past the members' count.
+    void KeyOvernightTrips(GridBlockScreen* trips, const char* leadingPurpose, const char* month) {
+        ASSERT_NE(trips, nullptr);
+        ASSERT_EQ(Focus(), trips->DataGridX->View());
+        for (const char* cell :
+             {"1", "1", "1", "40", "2", "2", "05", "", "1", "", "3", leadingPurpose, month, "1", ""})
+            Enter(cell);
+        for (const char* cell : {"99", "1"}) Enter(cell);
+        EXPECT_TRUE(trips->DataGridX->OnNewRowLine());
+        EXPECT_EQ(Told(), Texts{});
+        Press('2');
+    }
+    // Blocks 6.1 and 6.2: the trip's expenditure on a hotel, food and the fare;
+    // not a package, no reimbursement, nothing booked on the internet.
+    void KeyExpenditure(GridBlockScreen* block, const std::string& i) {
+        ASSERT_NE(block, nullptr);
+        ASSERT_EQ(Focus(), block->DataGridX->View());
+        // clang-format off
+        KeyRow(*block->DataGridX, {{"SLNO", "1"}, {i + "2", "2"},
+                                   {i + "41", "2000"}, {i + "40", "2000"}, {i + "51", "500"}, {i + "50", "500"},
+                                   {i + "61", "1000"}, {i + "60", "1000"}, {i + "10", "3500"}, {i + "11", "3500"},
+                                   {i + "12", "2"}, {i + "14", "2"},
+                                   {i + "161", "2"}, {i + "162", "2"}, {i + "163", "2"}, {i + "164", "2"},
+                                   {i + "165", "2"}});
+        // clang-format on
+        EXPECT_TRUE(block->DataGridX->OnNewRowLine());
+        EXPECT_EQ(Told(), Texts{});
+        Press('2');
+    }
+    // Block 7, a same-day trip, and block 8, a special trip; Validate HH on
+    // block 8 finds nothing, and Next leads back to packet.
+    void KeySameDayAndSpecialTrips() {
+        auto* block7 = Shown<orcl_211h>(11);
+        ASSERT_NE(block7, nullptr);
         ASSERT_EQ(Focus(), block7->DataGridX->View());
+        // A trip of leading purpose 2: 100 on a package and 50 + 60 + 70 besides
+        // (sub-total 180, total 280); the booking, satisfaction and guide codes.
         for (const char* cell : {"1",   "1", "2", "100", "50", "60", "70", "",  "",  "",  "", "180",
                                  "280", "1", "2", "2",   "2",  "1",  "9",  "1", "2", "1", "1"})
             Enter(cell);
         EXPECT_TRUE(block7->DataGridX->OnNewRowLine());
-        Click(block7->CmdNext);
-        auto* block8 = screens->Current<orcl_211I>(12);
+        Press('2');
+        auto* block8 = Shown<orcl_211I>(12);
         ASSERT_NE(block8, nullptr);
-        EXPECT_EQ(screens->Current<orcl_211h>(11), nullptr);
-        EXPECT_EQ(state.CurFormIndex, 12);
         ASSERT_EQ(Focus(), block8->DataGridX->View());
+        // A trip of leading purpose 1: 5000 spent, 200 nights outside; code 2 (no)
+        // for the internet and the tour guide, so no satisfaction codes.
         for (const char* cell : {"1", "1", "1", "5000", "200", "2", "2", "2", "2", "", "", "", "", "2", ""})
             Enter(cell);
-        Click(block8->CmdNext);
+        Press('5');
         EXPECT_EQ(Told(), Texts{});
+        EXPECT_TRUE(block8->DataGrid->isVisible());
+        EXPECT_EQ(block8->DataGrid->RecordCount(), 0) << testing::PrintToString(Listed(*block8->DataGrid));
+        EXPECT_EQ(Read("select count(*) from val_error"), "0");
+        Press('2');
+        EXPECT_EQ(Told(), Texts{});
+        Settle();
         EXPECT_EQ(screens->Current<orcl_211I>(12), nullptr);
         EXPECT_EQ(Front(), control.data());
         EXPECT_EQ(Focus(), control->Text3);
-        EXPECT_EQ(control->Text3->selectedText(), "7");
-        EXPECT_EQ(Read("select SLNO || ' ' || B7C2 || ' ' || B7C13 || ' ' || B7C23 from S211L08"),
-                  "01 1 280 1");
-        EXPECT_EQ(Read("select SLNO || ' ' || B8C4 || ' ' || B8C14 from S211L09"), "01 5000 2");
+        EXPECT_EQ(control->Text3->selectedText(), "1");
     }
 
     test::TempDrive drive;
@@ -522,14 +542,47 @@ TEST_F(MainRoadTest, LoginListingHouseholdsValidateAndFreeze) {
               "211 500 1 10 1 1 0 1 0 -; 211 500 9 10 1 1 0 1 0 -");
     EXPECT_EQ(Read(block6Rows + "S000L03 order by SSS)"), "051 - 1 10 1 1 0 1 0 0; 051 - 9 10 1 1 0 1 0 0");
 
-    // 4. Household 1/01 of Schedule 21.1, put into the file as its screens would,
-    // then selected on packet; the counts follow. Its trips are keyed through
-    // their screens.
-    WriteHousehold211();
+    // 4. Household 1/01 of Schedule 21.1, keyed by its operator through its
+    // screens from packet's Go to Block: block 1 to block 8 by Next, and back.
     ASSERT_NO_FATAL_FAILURE(SelectHousehold(1));
-    EXPECT_EQ(state.HhExists, 1);
+    EXPECT_EQ(state.HhExists, 0);
+    ASSERT_NO_FATAL_FAILURE(KeyBlocks12<orcl_211a>(4));
+    ASSERT_NO_FATAL_FAILURE(KeyMembersAndCharacteristics());
+    ASSERT_NO_FATAL_FAILURE(KeyOvernightTrips(Shown<orcl_211d>(7), "2", "02"));
+    ASSERT_NO_FATAL_FAILURE(KeyOvernightTrips(Shown<orcl_211e>(8), "1", "03"));
+    ASSERT_NO_FATAL_FAILURE(KeyExpenditure(Shown<orcl_211f>(9), "B61I"));
+    ASSERT_NO_FATAL_FAILURE(KeyExpenditure(Shown<orcl_211g>(10), "B62I"));
+    ASSERT_NO_FATAL_FAILURE(KeySameDayAndSpecialTrips());
     ExpectCounted(control->Lb211, "CNT211", "S000L02");
-    ASSERT_NO_FATAL_FAILURE(KeyTrips());
+    // What was typed is on disk, each row stamped with its household.
+    EXPECT_EQ(Rows("S211L01",
+                   {"SCH", "SU", "SSS", "SSU", "INFSLN", "RC", "SVC", "RES_SUBST", "EMPCODE1", "EMPCODE2",
+                    "DOS", "DOD", "Timec", "NO_INV", "REM1 || REM2 || REM3 || REM4", "CREBY", "CREDATE"}),
+              std::string("211 000 1 01 01 1 1 - 1234 - 160320 200320 60 1 2222 OPR1 ") + kToday);
+    EXPECT_EQ(Rows("S211L02", {"SLNO", "B3C3", "B3C4", "B3C5", "B3C6", "B3C7", "B3C8", "CREBY"}),
+              "01 1 1 40 2 05 11 OPR1");
+    EXPECT_EQ(Rows("S211L03", {"B4I1", "B4I2", "B4I3", "B4I4", "B4I5", "B4I6", "B4I71", "B4I72", "B4I8",
+                               "B4I11", "B4I12", "B4I13"}),
+              "1 111 01111 1 1 9 - 1 3000 1200 2400 4000");
+    for (const char* t : {"S211L04", "S211L05"}) {
+        const std::string c = t[6] == '4' ? "B51C" : "B52C";
+        EXPECT_EQ(Rows(t, {"SLNO", c + "2", c + "3", c + "4", c + "5", c + "6", c + "7", c + "8", c + "9",
+                           c + "11", c + "12", c + "13", c + "14", c + "15", "DPC", "FSUNO", "SSS", "SSU"}),
+                  std::string("01 1 01 40 2 2 05 - 1 3 ") + (t[6] == '4' ? "2 02" : "1 03") +
+                      " 1 - 101 10004 1 01; 99 - 01 - - - - - - - - - - - 101 10004 1 01")
+            << t;
+    }
+    for (const char* t : {"S211L06", "S211L07"}) {
+        const std::string i = t[6] == '6' ? "B61I" : "B62I";
+        EXPECT_EQ(Rows(t, {"SLNO", i + "2", i + "3", i + "41", i + "40", i + "50", i + "60", i + "10",
+                           i + "11", i + "12", i + "13", i + "165", i + "18"}),
+                  "01 2 - 2000 2000 500 1000 3500 3500 2 - 2 -")
+            << t;
+    }
+    EXPECT_EQ(Rows("S211L08", {"SLNO", "B7C2", "B7C3", "B7C4", "B7C12", "B7C13", "B7C14", "B7C21", "B7C23"}),
+              "01 1 2 100 180 280 1 2 1");
+    EXPECT_EQ(Rows("S211L09", {"SLNO", "B8C3", "B8C4", "B8C5", "B8C9", "B8C10", "B8C14", "B8C15"}),
+              "01 1 5000 200 2 - 2 -");
 
     // Household 1/01 of Schedule 5.1, new, keyed by its operator through its
     // screens from packet's Go to Block: block 1 to block 8 by Next, and back.
@@ -546,12 +599,12 @@ TEST_F(MainRoadTest, LoginListingHouseholdsValidateAndFreeze) {
     }
     EXPECT_EQ(Rows("S051L01", {"SCH", "SU", "INFSLN", "RC", "SVC", "RES_SUBST", "EMPCODE1", "EMPCODE2", "DOS",
                                "DOD", "Timec", "NO_INV", "REM1 || REM2 || REM3 || REM4"}),
-              "051 000 01 1 1 - 1234 - 160320 200320 30 1 2222");
+              "051 000 01 1 1 - 1234 - 160320 200320 60 1 2222");
     EXPECT_EQ(Rows("S051L02", {"SLNO", "B3C3", "B3C5", "B3C7", "B3C8", "B3C9", "B3C10", "B3C13", "B3C14",
                                "B3C16", "SU"}),
               "01 1 40 05 11 01 61 - 2 1 ");
-    EXPECT_EQ(Rows("S051L03", {"B4I1", "B4I4", "B4I10", "B4I24", "B4I26", "B4I32", "B4I33", "B4I44",
-                               "B4I46", "SU"}),
+    EXPECT_EQ(Rows("S051L03",
+                   {"B4I1", "B4I4", "B4I10", "B4I24", "B4I26", "B4I32", "B4I33", "B4I44", "B4I46", "SU"}),
               "1 01 4000 - 01 1 - 1 1 ");
     EXPECT_EQ(Rows("S051L04", {"SLNO", "B41C2"}), "01 5");
     EXPECT_EQ(Rows("S051L05", {"SLNO", "B42C2"}), "01 3");

@@ -93,7 +93,8 @@ protected:
             }
             EXPECT_EQ(grid.CurrentColumn(), column + 1);
             const std::string typed = c.typed;
-            EXPECT_EQ(grid.FieldText(0, c.field), std::string(c.field) == "SLNO" && typed.size() == 1 ? "0" + typed : typed);
+            EXPECT_EQ(grid.FieldText(0, c.field),
+                      std::string(c.field) == "SLNO" && typed.size() == 1 ? "0" + typed : typed);
         }
     }
 

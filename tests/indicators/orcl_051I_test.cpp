@@ -36,17 +36,18 @@ protected:
 
 TEST_F(Block8Test, EachBoxRuleRefusesWithItsMessage) {
     Open();
-    EnterBoxes(*screen, {
-        {0, "3", {"code 1 or 2 please"}, "3"},
-        {0, "&", {"numeric  entry please "}, ""},
-        {0, "1", {}, ""},
-        {1, "#", {"numeric  entry please "}, ""},
-        {1, "5", {}, ""},
-        // Whether all meals were skipped keeps a text that is no number, refused by its codes.
-        {2, "&", {"code 1 or 2 please"}, "&"},
-        {2, "", {}, ""},
-        {3, "12", {}, ""},
-    });
+    EnterBoxes(*screen,
+               {
+                   {0, "3", {"code 1 or 2 please"}, "3"},
+                   {0, "&", {"numeric  entry please "}, ""},
+                   {0, "1", {}, ""},
+                   {1, "#", {"numeric  entry please "}, ""},
+                   {1, "5", {}, ""},
+                   // Whether all meals were skipped keeps a text that is no number, refused by its codes.
+                   {2, "&", {"code 1 or 2 please"}, "&"},
+                   {2, "", {}, ""},
+                   {3, "12", {}, ""},
+               });
     // A letter is refused as it is typed.
     screen->Text1[1]->clear();
     screen->Text1[1]->setFocus();

@@ -46,10 +46,7 @@ protected:
 
     ui::TextBox* Box(int i) const { return screen->Text1[i]; }
     std::string Text(int i) const { return Box(i)->text().toStdString(); }
-    void Key(QWidget* w, Qt::Key key) {
-        QTest::keyClick(w, key);
-        QApplication::processEvents();
-    }
+    static void Key(QWidget* w, Qt::Key key) { test::KeyTo(w, key); }
     void Enter(int box, const QString& text, Qt::Key key = Qt::Key_Return) {
         test::EnterInBox(Box(box), text.toStdString(), key);
     }

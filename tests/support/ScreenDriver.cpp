@@ -35,12 +35,20 @@ void ClickInWindow(QWidget* window, QWidget* target) {
     QApplication::processEvents();
 }
 
+void KeyTo(QWidget* widget, Qt::Key key) {
+    QTest::keyClick(widget, key);
+    QApplication::processEvents();
+}
+
+void TypeInto(QLineEdit* box, const QString& text, Qt::Key key) {
+    box->clear();
+    QTest::keyClicks(box, text);
+    KeyTo(box, key);
+}
+
 void EnterInBox(QLineEdit* box, const std::string& text, Qt::Key key) {
     box->setFocus();
-    box->clear();
-    QTest::keyClicks(box, QString::fromStdString(text));
-    QTest::keyClick(box, key);
-    QApplication::processEvents();
+    TypeInto(box, QString::fromStdString(text), key);
 }
 
 void KeyRow(const std::vector<std::string>& cells) {

@@ -48,7 +48,11 @@ void Enter(const std::string& keys);
 void Click(QAbstractButton* button);
 // A click as the operator makes it: the window sees it before the widget.
 void ClickInWindow(QWidget* window, QWidget* target);
-// Types a text into a box (replacing its text) and presses a key there.
+// A key sent to a widget, whether it has the focus or not.
+void KeyTo(QWidget* widget, Qt::Key key);
+// Replaces a box's text by typing, then presses a key there (the focus stays where it was).
+void TypeInto(QLineEdit* box, const QString& text, Qt::Key key = Qt::Key_Return);
+// The same, with the box given the focus first, as the operator's click would.
 void EnterInBox(QLineEdit* box, const std::string& text, Qt::Key key = Qt::Key_Return);
 // Types the cells of a grid row from the current cell on, Enter after each.
 void KeyRow(const std::vector<std::string>& cells);
