@@ -1,13 +1,13 @@
 #include "app/BlockScreens.h"
 
 #include "indicators/ApplianceAgeScreen.h"
+#include "indicators/orcl_051I.h"
 #include "indicators/orcl_051a.h"
 #include "indicators/orcl_051b.h"
 #include "indicators/orcl_051c.h"
 #include "indicators/orcl_051f.h"
 #include "indicators/orcl_051g.h"
 #include "indicators/orcl_051h.h"
-#include "indicators/orcl_051I.h"
 #include "listing/orcl_000a.h"
 #include "listing/orcl_000b.h"
 #include "listing/orcl_000c.h"
@@ -59,7 +59,8 @@ BlockScreens::~BlockScreens() {
 }
 
 FormHandle* BlockScreens::At(int index) const {
-    return index > 0 && index < static_cast<int>(forms_.size()) ? forms_[static_cast<size_t>(index)].get() : nullptr;
+    return index > 0 && index < static_cast<int>(forms_.size()) ? forms_[static_cast<size_t>(index)].get()
+                                                                : nullptr;
 }
 
 }  // namespace r78

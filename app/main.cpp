@@ -1,9 +1,9 @@
 #include <QApplication>
 
+#include "app/BlockScreens.h"
 #include "control/ui/packet.h"
 #include "core/Startup.h"
 #include "core/ui/Database_login.h"
-#include "app/BlockScreens.h"
 #include "platform/ui/QtMessageService.h"
 
 int main(int argc, char** argv) {

@@ -258,9 +258,9 @@ void FillWorstFsu(db::Connection& conn) {
     FillListingBlock6(conn, kHouseholdsPerStratum);
     // Rows per household of each block table: blocks 1-2 and the household
     // blocks once, members 5, trips a few.
-    const std::map<int, int> rowsPerHousehold = {{4, 1},  {5, 5},  {6, 1},  {7, 6},  {8, 3},  {9, 3},  {10, 2},
-                                                 {11, 2}, {12, 1}, {13, 1}, {14, 5}, {15, 1}, {16, 1}, {17, 1},
-                                                 {18, 5}, {19, 1}, {20, 2}, {21, 1}};
+    const std::map<int, int> rowsPerHousehold = {{4, 1},  {5, 5},  {6, 1},  {7, 6},  {8, 3},  {9, 3},
+                                                 {10, 2}, {11, 2}, {12, 1}, {13, 1}, {14, 5}, {15, 1},
+                                                 {16, 1}, {17, 1}, {18, 5}, {19, 1}, {20, 2}, {21, 1}};
     for (int sss = 1; sss <= kStrata; ++sss)
         for (int h = 1; h <= kHouseholdsPerStratum; ++h)
             for (const auto& [index, rows] : rowsPerHousehold)
@@ -731,7 +731,9 @@ int main(int argc, char** argv) {
         ->Unit(benchmark::kMillisecond)
         ->Iterations(20);
     for (int t = 1; t <= layout::kBlockTableCount; ++t)
-        benchmark::RegisterBenchmark("LoadTableData", BM_LoadTableData)->Arg(t)->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark("LoadTableData", BM_LoadTableData)
+            ->Arg(t)
+            ->Unit(benchmark::kMillisecond);
     for (const auto& fsu : fixture.fsus) {
         const char* names[] = {"/ValidateSch0.0", "/ValidateHouseholds/211", "/ValidateHouseholds/051"};
         for (int t = 0; t <= 2; ++t)

@@ -132,7 +132,8 @@ int main(int argc, char** argv) {
             ->Arg(t.index)
             ->Iterations(20);
         if (t.order.empty()) continue;
-        benchmark::RegisterBenchmark(("DigitAndEnter/" + t.screen).c_str(), BM_DigitAndEnter, std::ref(screens))
+        benchmark::RegisterBenchmark(("DigitAndEnter/" + t.screen).c_str(), BM_DigitAndEnter,
+                                     std::ref(screens))
             ->Arg(t.index)
             ->Iterations(50);
     }

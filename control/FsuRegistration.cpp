@@ -111,7 +111,8 @@ void OpenFsuDatabase(SharedState& s, const std::string& fsuNo) {
 }
 
 FsuStatus ReadFsuStatus(SharedState& s, const std::string& fsuNo) {
-    s.WorkRs = s.FsuConn->Query("select creby,loadsts,entsts,vrfsts from samplelist where fsuno = ?", {fsuNo});
+    s.WorkRs =
+        s.FsuConn->Query("select creby,loadsts,entsts,vrfsts from samplelist where fsuno = ?", {fsuNo});
     FsuStatus st;
     if (s.WorkRs.Eof()) return st;
     st.found = true;

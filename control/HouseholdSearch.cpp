@@ -31,8 +31,8 @@ HouseholdQuery FindHouseholdsQuery(const SharedState& s, const std::string& seg,
     }
     HouseholdQuery q;
     q.sql = "select FSUNO,SU,SSS,SSU,SVC,'21.1' as sch,vrfsts from  s211l01 where FSUNO = ?" + condition +
-            " union select FSUNO,SU,SSS,SSU,SVC,'5.1' as sch,vrfsts from  s051l01 where FSUNO = ?" + condition +
-            " order by FSUNO, sch, SSS, SSU";
+            " union select FSUNO,SU,SSS,SSU,SVC,'5.1' as sch,vrfsts from  s051l01 where FSUNO = ?" +
+            condition + " order by FSUNO, sch, SSS, SSU";
     q.params.push_back(s.CurFsuNo);
     q.params.insert(q.params.end(), keys.begin(), keys.end());
     q.params.push_back(s.CurFsuNo);
@@ -41,9 +41,10 @@ HouseholdQuery FindHouseholdsQuery(const SharedState& s, const std::string& seg,
 }
 
 HouseholdQuery ShowAllHouseholdsQuery(const SharedState& s) {
-    return {"select FSUNO,SSS,SSU,SVC,'21.1' as sch,vrfsts from  s211l01 where FSUNO = ?"
-            " union select FSUNO,SSS,SSU,SVC,'5.1' as sch,vrfsts from  s051l01 where FSUNO = ?",
-            {s.CurFsuNo, s.CurFsuNo}};
+    return {
+        "select FSUNO,SSS,SSU,SVC,'21.1' as sch,vrfsts from  s211l01 where FSUNO = ?"
+        " union select FSUNO,SSS,SSU,SVC,'5.1' as sch,vrfsts from  s051l01 where FSUNO = ?",
+        {s.CurFsuNo, s.CurFsuNo}};
 }
 
 }  // namespace r78

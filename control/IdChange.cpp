@@ -13,8 +13,7 @@ std::string HouseholdTableName(int schType, int level) {
 bool HouseholdIdInUse(SharedState& s, int schType, const std::string& sss, const std::string& ssu) {
     for (const auto* t : layout::ScheduleTables(schType)) {
         if (CountInto(s, *s.FsuConn,
-                      "select count(*) as cnt from " + t->name +
-                          " where fsuno = ? and sss = ? and SSU = ?",
+                      "select count(*) as cnt from " + t->name + " where fsuno = ? and sss = ? and SSU = ?",
                       {s.CurFsuNo, sss, ssu}) > 0)
             return true;
     }
@@ -25,9 +24,9 @@ bool ChangeHouseholdId(SharedState& s, int schType, const std::string& newSss, c
     db::Transaction tx(*s.FsuConn);
     if (HouseholdIdInUse(s, schType, newSss, newSsu)) return false;
     for (const auto* t : layout::ScheduleTables(schType))
-        s.FsuConn->Execute("Update " + t->name +
-                               " set sss = ?, ssu = ? where fsuno = ? and sss = ? and SSU = ?",
-                           {newSss, newSsu, s.CurFsuNo, s.CurSss, s.CurSsu});
+        s.FsuConn->Execute(
+            "Update " + t->name + " set sss = ?, ssu = ? where fsuno = ? and sss = ? and SSU = ?",
+            {newSss, newSsu, s.CurFsuNo, s.CurSss, s.CurSsu});
     tx.Commit();
     return true;
 }

@@ -116,9 +116,9 @@ const BlockTable* FindBlockTable(std::string_view name) {
 }
 
 std::vector<Column> SampleListColumns() {
-    return {Text("FSUNO", 5), Text("RND", 2),   Text("SAMPLE", 1), Text("SECTOR", 1), Text("STATE", 2),
-            Text("REG", 1),   Text("DIST", 2),  Text("STRM", 2),   Text("SSTRM", 2),  Text("SR", 1),
-            Text("SU", 3),    Text("FC", 2),    Text("FPOP", 6)};
+    return {Text("FSUNO", 5), Text("RND", 2),  Text("SAMPLE", 1), Text("SECTOR", 1), Text("STATE", 2),
+            Text("REG", 1),   Text("DIST", 2), Text("STRM", 2),   Text("SSTRM", 2),  Text("SR", 1),
+            Text("SU", 3),    Text("FC", 2),   Text("FPOP", 6)};
 }
 
 std::vector<Table> MasterTables() {
@@ -135,8 +135,8 @@ std::vector<Table> FsuTables() {
     std::vector<Table> tables;
     Table sample{"samplelist", SampleListColumns()};
     for (Column c : {Text("creby", kUserIdWidth), Text("Credate", kDateWidth), Text("entsts", 1),
-                     Text("DOENT", kDateWidth), Text("loadsts", 1), Text("DOLOAD", kDateWidth), Text("vrfsts", 1),
-                     Number("CNT211"), Number("CNT051")})
+                     Text("DOENT", kDateWidth), Text("loadsts", 1), Text("DOLOAD", kDateWidth),
+                     Text("vrfsts", 1), Number("CNT211"), Number("CNT051")})
         sample.columns.push_back(std::move(c));
     tables.push_back(std::move(sample));
     for (const auto& b : kBlockTables) tables.push_back(b.AsTable());

@@ -32,11 +32,11 @@ enum class Key { Fsu, Household };
 
 // One of the 21 block tables, numbered like the block screen that enters it.
 struct BlockTable {
-    int index;                   // 1..21
-    std::string name;            // "S211L04"
-    std::string screen;          // "orcl_211d"
-    int schedule;                // 0 Schedule 0.0, 1 Schedule 21.1, 2 Schedule 5.1
-    double blockNo;              // the questionnaire's block; 1 stands for blocks 1 and 2
+    int index;           // 1..21
+    std::string name;    // "S211L04"
+    std::string screen;  // "orcl_211d"
+    int schedule;        // 0 Schedule 0.0, 1 Schedule 21.1, 2 Schedule 5.1
+    double blockNo;      // the questionnaire's block; 1 stands for blocks 1 and 2
     Key key;
     std::string order;           // the row order of a load: "" for a block of one row
     int firstSnapshot;           // position (1-based) of the first listed column that has an O-twin

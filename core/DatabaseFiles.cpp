@@ -19,7 +19,8 @@ std::vector<db::Value> SplitCsvLine(const std::string& line, const std::filesyst
             ++i;
             while (true) {
                 if (i >= line.size())
-                    throw std::runtime_error(file.string() + ":" + std::to_string(lineNo) + ": unclosed quote");
+                    throw std::runtime_error(file.string() + ":" + std::to_string(lineNo) +
+                                             ": unclosed quote");
                 if (line[i] == '"') {
                     if (i + 1 < line.size() && line[i + 1] == '"') {
                         field += '"';
@@ -37,7 +38,8 @@ std::vector<db::Value> SplitCsvLine(const std::string& line, const std::filesyst
         fields.push_back(!quoted && field.empty() ? db::Value::Null() : db::Value(field));
         if (i >= line.size()) break;
         if (line[i] != ',')
-            throw std::runtime_error(file.string() + ":" + std::to_string(lineNo) + ": text after a quoted field");
+            throw std::runtime_error(file.string() + ":" + std::to_string(lineNo) +
+                                     ": text after a quoted field");
         ++i;
     }
     return fields;
@@ -45,7 +47,8 @@ std::vector<db::Value> SplitCsvLine(const std::string& line, const std::filesyst
 
 // Writes a file under a temporary name and renames it into place, so that a
 // failed build never leaves a half-made database where the program looks for one.
-void MakeAtomically(const std::filesystem::path& file, const std::function<void(const std::filesystem::path&)>& make) {
+void MakeAtomically(const std::filesystem::path& file,
+                    const std::function<void(const std::filesystem::path&)>& make) {
     std::filesystem::path tmp = file;
     tmp += ".tmp";
     std::filesystem::remove(tmp);

@@ -47,10 +47,8 @@ RuleStep Rewrite(std::function<std::string(const std::string&, const FieldReader
 }
 
 RuleStep FieldInList(std::string field, std::string codeList, std::string message) {
-    return Test([field = std::move(field), list = std::move(codeList)](const std::string&,
-                                                                        const FieldReader& row) {
-        return InCodeList(row(field), list);
-    },
+    return Test([field = std::move(field), list = std::move(codeList)](
+                    const std::string&, const FieldReader& row) { return InCodeList(row(field), list); },
                 std::move(message));
 }
 
@@ -66,16 +64,19 @@ RuleStep Digits(std::string message) {
 }
 
 RuleStep InList(std::string codeList, std::string message) {
-    return Test([list = std::move(codeList)](const std::string& t, const FieldReader&) { return InCodeList(t, list); },
+    return Test([list = std::move(codeList)](const std::string& t,
+                                             const FieldReader&) { return InCodeList(t, list); },
                 std::move(message));
 }
 
 RuleStep AtLeast(long n, std::string message) {
-    return Test([n](const std::string& t, const FieldReader&) { return NumberOf(t) >= n; }, std::move(message));
+    return Test([n](const std::string& t, const FieldReader&) { return NumberOf(t) >= n; },
+                std::move(message));
 }
 
 RuleStep AtMost(long n, std::string message) {
-    return Test([n](const std::string& t, const FieldReader&) { return NumberOf(t) <= n; }, std::move(message));
+    return Test([n](const std::string& t, const FieldReader&) { return NumberOf(t) <= n; },
+                std::move(message));
 }
 
 RuleStep Between(long low, long high, std::string message) {
@@ -88,14 +89,14 @@ RuleStep Between(long low, long high, std::string message) {
 }
 
 RuleStep NotNegative(std::string message) {
-    return Test([](const std::string& t, const FieldReader&) {
-        return IsAllDigits(t) || (IsNumeric(t) && ToDouble(t) >= 0);
-    },
+    return Test([](const std::string& t,
+                   const FieldReader&) { return IsAllDigits(t) || (IsNumeric(t) && ToDouble(t) >= 0); },
                 std::move(message));
 }
 
 RuleStep Length(size_t n, std::string message) {
-    return Test([n](const std::string& t, const FieldReader&) { return text::CharCount(t) == n; }, std::move(message));
+    return Test([n](const std::string& t, const FieldReader&) { return text::CharCount(t) == n; },
+                std::move(message));
 }
 
 RuleStep TrimmedAtLeast(size_t n, std::string message) {
@@ -109,10 +110,12 @@ FieldRule Code(std::string field, std::string codeList, std::string message) {
 
 FieldRule YesNo(std::string field) { return Code(std::move(field), "1,2,x", "code 1 or 2 please"); }
 
-FieldRule TwoDigitCode(std::string field, std::string codeList, std::string lengthMessage, std::string message) {
+FieldRule TwoDigitCode(std::string field, std::string codeList, std::string lengthMessage,
+                       std::string message) {
     return {std::move(field),
             true,
-            {Digits(kNumericEntry), Length(2, std::move(lengthMessage)), InList(std::move(codeList), std::move(message))}};
+            {Digits(kNumericEntry), Length(2, std::move(lengthMessage)),
+             InList(std::move(codeList), std::move(message))}};
 }
 
 FieldRule AnyDigits(std::string field, std::string message) {
@@ -134,7 +137,9 @@ std::vector<FieldRule> Block3Members() {
         {"B3C5", true, {Digits(kNumericEntry), AtMost(110, "age > 110! recheck pl")}},
         Code("B3C6", "1..4,x", "marital status code 1 to 4 please"),
         // A single digit is refused although its number is in the list: the code has two.
-        {"B3C7", true, {Digits(kNumericEntry), InList("1..8,10..14,x", education), TrimmedAtLeast(2, education)}},
+        {"B3C7",
+         true,
+         {Digits(kNumericEntry), InList("1..8,10..14,x", education), TrimmedAtLeast(2, education)}},
         Code("B3C8", "11,12,21,31,41,51,81,91..95,97,x",
              "usual principal activity status code 11,12,21,31,41,51,81,91 to 95 or 97 please"),
     };
@@ -171,7 +176,8 @@ std::vector<FieldRule> Block2() {
         const char* message = "Investigator Code should be 4 digited ";
         return FieldRule{std::move(field), true, {Digits(message), Length(4, message)}};
     };
-    auto isDate = Test([](const std::string& t, const FieldReader&) { return DayNumber(0, t) != 0; }, "Invalid Date");
+    auto isDate =
+        Test([](const std::string& t, const FieldReader&) { return DayNumber(0, t) != 0; }, "Invalid Date");
     auto remark = [](std::string field) {
         return FieldRule{std::move(field), true, {InList("1,2,x", "remark code should be 1 or 2")}};
     };

@@ -68,7 +68,8 @@ RuleStep NotNegative(std::string message);
 RuleStep Length(size_t n, std::string message);
 // At least n characters once the blanks around are removed.
 RuleStep TrimmedAtLeast(size_t n, std::string message);
-RuleStep Test(std::function<bool(const std::string& text, const FieldReader& row)> passes, std::string message);
+RuleStep Test(std::function<bool(const std::string& text, const FieldReader& row)> passes,
+              std::string message);
 // Another field of the row holds a code of the list (a reason given only with
 // the survey codes that call for one).
 RuleStep FieldInList(std::string field, std::string codeList, std::string message);
@@ -84,7 +85,8 @@ FieldRule YesNo(std::string field);
 // A two-digit code: blank passes; digits, else "numeric entry please"; then
 // exactly two characters as typed ("9" is refused, "09" is not), else
 // lengthMessage; then the code list, else message.
-FieldRule TwoDigitCode(std::string field, std::string codeList, std::string lengthMessage, std::string message);
+FieldRule TwoDigitCode(std::string field, std::string codeList, std::string lengthMessage,
+                       std::string message);
 // Digits of any value, or blank.
 FieldRule AnyDigits(std::string field, std::string message = kNumericEntry);
 // A serial number or count that must be given: digits, else "numeric positive

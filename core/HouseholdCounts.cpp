@@ -15,7 +15,8 @@ void FillBySss(SharedState& s, std::array<int, 7>& bySss, const char* countField
     for (auto& n : bySss) n = 0;
     for (s.WorkRs.MoveFirst(); !s.WorkRs.Eof(); s.WorkRs.MoveNext()) {
         const long sss = ToLong2(s.WorkRs.Field("sss").Text());
-        if (sss >= 1 && sss <= s.MaxSss) bySss[sss] = static_cast<int>(ToLong2(s.WorkRs.Field(countField).Text()));
+        if (sss >= 1 && sss <= s.MaxSss)
+            bySss[sss] = static_cast<int>(ToLong2(s.WorkRs.Field(countField).Text()));
     }
 }
 

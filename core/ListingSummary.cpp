@@ -43,8 +43,8 @@ ListingSummary LoadListingSummary(SharedState& s, const std::string& fsuNo) {
         s.HasS000L01 = 1;
     }
 
-    s.HasS000L02 = LoadBlock6Figures(s, "select FSUNO, SSS, CAPH, SELH, TSURVD, CASUALTY from S000L02 where fsuno = ?",
-                                     1, fsuNo);
+    s.HasS000L02 = LoadBlock6Figures(
+        s, "select FSUNO, SSS, CAPH, SELH, TSURVD, CASUALTY from S000L02 where fsuno = ?", 1, fsuNo);
     s.HasS000L03 = LoadBlock6Figures(
         s, "select FSUNO,  SSS, CAPH, SELH, TSURVD, CASUALTY from S000L03 where fsuno = ?", 2, fsuNo);
     return summary;

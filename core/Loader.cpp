@@ -41,7 +41,8 @@ int LoadTableData(SharedState& s, int tableNo) {
     // The loader keeps its own connection to the FSU's file; every load reads the
     // rows as they now stand on disk, also those another connection just wrote.
     const auto file = fs::MapPath(s.DriveC, s.DataDir + "\\" + s.FsuFileName);
-    if (!s.LoaderConn || !s.LoaderConn->IsOpen() || s.LoaderConn->Path() != file || !std::filesystem::exists(file)) {
+    if (!s.LoaderConn || !s.LoaderConn->IsOpen() || s.LoaderConn->Path() != file ||
+        !std::filesystem::exists(file)) {
         s.LoaderConn.reset();
         s.LoaderConn = db::Connection::Open(file);
     }
@@ -54,8 +55,8 @@ int LoadTableData(SharedState& s, int tableNo) {
         params.push_back(s.CurSsu);
     }
 
-    db::Recordset rs =
-        s.LoaderConn->Query("select " + LoaderSelectList(tableNo) + " from " + t.name + condition + OrderText(t), params);
+    db::Recordset rs = s.LoaderConn->Query(
+        "select " + LoaderSelectList(tableNo) + " from " + t.name + condition + OrderText(t), params);
     if (rs.IsEmpty()) {
         s.RecTableRows = 0;
         return 0;

@@ -20,8 +20,10 @@ void StartUp(SharedState& s, const Clock& clock) {
         // The master database is only ever read.
         s.MasterConn = db::Connection::Open(master, db::Connection::Mode::ReadOnly);
         s.TodayYmd = FormatYmd(clock.Today());
-        s.NicList = LoadCodeList(*s.MasterConn, "select substr(niccode,1,6) as nic from nic78 order by niccode");
-        s.NcoList = LoadCodeList(*s.MasterConn, "select substr(ncocode,1,6) as nco from nco78 order by ncocode");
+        s.NicList =
+            LoadCodeList(*s.MasterConn, "select substr(niccode,1,6) as nic from nic78 order by niccode");
+        s.NcoList =
+            LoadCodeList(*s.MasterConn, "select substr(ncocode,1,6) as nco from nco78 order by ncocode");
     } catch (const db::DbError& e) {
         s.MasterConn.reset();
         throw StartupError("The master database " + master.string() + " cannot be used.\n\n" + e.what());

@@ -1,11 +1,11 @@
 #include "core/Values.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <optional>
 #include <vector>
-#include <algorithm>
 
 #include "core/Text.h"
 

@@ -44,16 +44,11 @@ orcl_051a::orcl_051a(SharedState& state) : IdentificationBlockScreen(state, Para
         const char* label;
     };
     const Item numbered[] = {
-        {0, "1.", "FSU Serial No"},
-        {1, "2.", "Round No"},
-        {2, "3.", "Schedule No."},
-        {11, "4.", "Sample Sub division No."},
-        {12, "5.", "2nd Stage  Stratum"},
-        {13, "6.", "HHS  No"},
-        {14, "7.", "Sl.No. of Informant"},
-        {15, "8.", "Resp Code"},
-        {16, "9.", "Survey Code"},
-        {17, "10.", "Reason Subs/casu."},
+        {0, "1.", "FSU Serial No"},        {1, "2.", "Round No"},
+        {2, "3.", "Schedule No."},         {11, "4.", "Sample Sub division No."},
+        {12, "5.", "2nd Stage  Stratum"},  {13, "6.", "HHS  No"},
+        {14, "7.", "Sl.No. of Informant"}, {15, "8.", "Resp Code"},
+        {16, "9.", "Survey Code"},         {17, "10.", "Reason Subs/casu."},
     };
     int row = 0;
     for (const Item& item : numbered) AddItem(grid1, row++, 0, item.number, item.label, item.box);

@@ -24,10 +24,9 @@ FieldRule Class(std::string field) {
 
 GridParams orcl_051f::Params() {
     GridParams p;
-    HouseholdBlock(
-        p, 18,
-        "Block-5.Person level information on education and ICT skills for HHD members with age>3 "
-        "(level - 07)");
+    HouseholdBlock(p, 18,
+                   "Block-5.Person level information on education and ICT skills for HHD members with age>3 "
+                   "(level - 07)");
     p.blockCheck = [](SharedState& s, int rows) { ValBlk051_5(s, rows); };
     p.columns = {
         {"SLNO", " \n \nSl\nNo\nI1", 350},

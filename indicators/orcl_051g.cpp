@@ -24,7 +24,7 @@ FieldRule Number(std::string field, const char* numericMessage = kNumeric, long 
 SingleRecordParams orcl_051g::Params() {
     SingleRecordParams p;
     HouseholdBlock(p, 19,
-                     "Block-6. Purchase/ construction of house(s)/ flat(s) by HHD for residential purpose");
+                   "Block-6. Purchase/ construction of house(s)/ flat(s) by HHD for residential purpose");
     p.kind = RecordKind::HouseholdBlock;
     p.blockName = std::string("6");  // a bare literal here trips a false warning of g++ 12
     p.blockCheck = [](SharedState& s, int) { ValBlk051_6(s); };

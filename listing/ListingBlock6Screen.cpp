@@ -14,8 +14,9 @@ namespace {
 FieldRule Count(std::string field) {
     return {std::move(field),
             true,
-            {rule::Test([](const std::string& t, const FieldReader&) { return text::IsBlank(t) || IsAllDigits(t); },
-                        kNumericEntry)}};
+            {rule::Test(
+                [](const std::string& t, const FieldReader&) { return text::IsBlank(t) || IsAllDigits(t); },
+                kNumericEntry)}};
 }
 
 GridParams Params(int index, const std::string& schCode, bool partA, const BlockCheck& check) {
@@ -38,9 +39,17 @@ GridParams Params(int index, const std::string& schCode, bool partA, const Block
     p.lastEditField = partA ? "Casualty" : "REPLHHD";
     p.keyFields = partA ? std::vector<std::string>{"SEGPOP", "SSS"} : std::vector<std::string>{"SSS"};
     // SEGPOP's rule is the screen's own (it remembers the population).
-    p.rules = {{"SSS", false, {rule::Digits(kNumericEntry), rule::InList("1..5,9,x", "SSS entry 1 to 5 and  9 for all please")}},
-               Count("CAPH"), Count("SELH"), Count("SURVD"), Count("SSURVD"), Count("TSURVD"), Count("Casualty"),
-               Count("REPLHHD")};
+    p.rules = {
+        {"SSS",
+         false,
+         {rule::Digits(kNumericEntry), rule::InList("1..5,9,x", "SSS entry 1 to 5 and  9 for all please")}},
+        Count("CAPH"),
+        Count("SELH"),
+        Count("SURVD"),
+        Count("SSURVD"),
+        Count("TSURVD"),
+        Count("Casualty"),
+        Count("REPLHHD")};
     p.emptyBlock = GridParams::EmptyBlock::MoveOn;
     p.blockNo = 6;
     p.blockCheck = check;

@@ -26,7 +26,9 @@ SingleRecordParams Params() {
     params.header = {{"FSU NO:", HeaderItem::Value::Fsu}};
     // APOP1 and D1 are the screen's own: they follow the FSU's area.
     params.rules = {
-        {"SVC", false, {rule::Digits("survey code 1 to 7  please"), rule::Between(1, 7, "survey code 1 to 7  please")}},
+        {"SVC",
+         false,
+         {rule::Digits("survey code 1 to 7  please"), rule::Between(1, 7, "survey code 1 to 7  please")}},
         {"RES_Subst",
          true,
          {rule::FieldInList("SVC", "4..7,x",

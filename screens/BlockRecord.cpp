@@ -43,7 +43,8 @@ std::string BlockRecord::Where(db::Params& params, bool forUpdate) const {
 bool BlockRecord::Exists() const {
     db::Params params;
     const std::string where = Where(params);
-    const bool stored = CountInto(s_, *s_.FsuConn, "select count(*) as cnt from  " + table_.name + where, params) > 0;
+    const bool stored =
+        CountInto(s_, *s_.FsuConn, "select count(*) as cnt from  " + table_.name + where, params) > 0;
     s_.WorkRs = db::Recordset();
     return stored;
 }

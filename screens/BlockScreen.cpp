@@ -1,9 +1,8 @@
 #include "screens/BlockScreen.h"
 
-#include <QVBoxLayout>
-
 #include <QCloseEvent>
 #include <QTimer>
+#include <QVBoxLayout>
 
 #include "core/DataLayout.h"
 #include "core/Loader.h"
@@ -33,7 +32,8 @@ void ShowOnlyColumns(ui::BoundGrid& grid, const std::vector<GridColumn>& columns
 void FormatBlockErrorGrid(ui::BoundGrid& grid, int curFormIndex) {
     // The item column holds the SSS on the listing's block-6 screens.
     const bool block6 = curFormIndex >= 1 && curFormIndex <= layout::kBlockTableCount &&
-                        layout::BlockTableAt(curFormIndex).Listing() && layout::BlockTableAt(curFormIndex).blockNo == 6;
+                        layout::BlockTableAt(curFormIndex).Listing() &&
+                        layout::BlockTableAt(curFormIndex).blockNo == 6;
     ShowOnlyColumns(grid, {
                               {"BLK", "Block\nNo", 800},
                               {"ITEM", block6 ? "SSS\nNo" : "Item\nNo", 1100},
@@ -89,19 +89,19 @@ BlockScreen::BlockScreen(SharedState& s, const BlockParams& params)
     for (const HeaderItem& item : block_.header) {
         QLabel* value = ui::BoldLabel("", this);
         switch (item.value) {
-        case HeaderItem::Value::Fsu:
-            (listing ? Lbfsuno : lbfsu) = value;
-            break;
-        case HeaderItem::Value::Segment:
-        case HeaderItem::Value::FsuSu:
-            lbseg = value;
-            break;
-        case HeaderItem::Value::Sss:
-            lbsss = value;
-            break;
-        case HeaderItem::Value::Ssu:
-            lbssu = value;
-            break;
+            case HeaderItem::Value::Fsu:
+                (listing ? Lbfsuno : lbfsu) = value;
+                break;
+            case HeaderItem::Value::Segment:
+            case HeaderItem::Value::FsuSu:
+                lbseg = value;
+                break;
+            case HeaderItem::Value::Sss:
+                lbsss = value;
+                break;
+            case HeaderItem::Value::Ssu:
+                lbssu = value;
+                break;
         }
     }
     if (!block_.scheduleHeading.isEmpty()) Label21 = ui::HeadingLabel(block_.scheduleHeading, this, 1.15);
@@ -129,20 +129,20 @@ QLayout* BlockScreen::HeaderLine() {
         QLabel* caption = ui::BoldLabel(item.caption, this);
         header->addWidget(caption);
         switch (item.value) {
-        case HeaderItem::Value::Fsu:
-            header->addWidget(Lbfsuno ? Lbfsuno : lbfsu);
-            break;
-        case HeaderItem::Value::Segment:
-        case HeaderItem::Value::FsuSu:
-            LabelSegment = caption;
-            header->addWidget(lbseg);
-            break;
-        case HeaderItem::Value::Sss:
-            header->addWidget(lbsss);
-            break;
-        case HeaderItem::Value::Ssu:
-            header->addWidget(lbssu);
-            break;
+            case HeaderItem::Value::Fsu:
+                header->addWidget(Lbfsuno ? Lbfsuno : lbfsu);
+                break;
+            case HeaderItem::Value::Segment:
+            case HeaderItem::Value::FsuSu:
+                LabelSegment = caption;
+                header->addWidget(lbseg);
+                break;
+            case HeaderItem::Value::Sss:
+                header->addWidget(lbsss);
+                break;
+            case HeaderItem::Value::Ssu:
+                header->addWidget(lbssu);
+                break;
         }
     }
     header->addStretch();
@@ -168,15 +168,15 @@ void BlockScreen::ErrBeep(const std::string& message) { r78::ErrBeep(*s_.Message
 
 bool BlockScreen::PassesKeyFilter(int keyAscii) {
     switch (keyAscii) {
-    case 27:
-    case 8:
-    case 38:
-    case 40:
-    case 36:
-    case 35:
-        return true;
-    default:
-        return keyAscii >= '0' && keyAscii <= '9';
+        case 27:
+        case 8:
+        case 38:
+        case 40:
+        case 36:
+        case 35:
+            return true;
+        default:
+            return keyAscii >= '0' && keyAscii <= '9';
     }
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 #include <QHBoxLayout>
-#include <initializer_list>
 #include <QLabel>
 #include <QWidget>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -101,7 +101,7 @@ public:
     QLabel* LabelSegment = nullptr;  // the caption before lbseg
     QLabel* Label21 = nullptr;       // the schedule's heading
     QLabel* Label2 = nullptr;        // the block's title
-    QLabel* Label30;  // "&Go to Blk"
+    QLabel* Label30;                 // "&Go to Blk"
     ui::TextBox* Text3;
     ui::BoundGrid* DataGrid;  // with its data control Adodc: the record position below the rows
 

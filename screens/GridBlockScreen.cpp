@@ -81,7 +81,6 @@ GridBlockScreen::GridBlockScreen(SharedState& s, GridParams params)
     DataGridX->onAddNew = [this] { Guard([this] { DataGridX_OnAddNew(); }); };
     DataGridX->onRowColChange = [this](int, int) { DataGridX_RowColChange(); };
     DataGridX->onError = [this](const std::string& description) { s_.Messages->OkBox(description); };
-
 }
 
 void GridBlockScreen::Compose(QLayout* headings) {
@@ -243,15 +242,15 @@ void GridBlockScreen::DataGridX_KeyDown(int& keyCode) {
         }
     }
     switch (keyCode) {
-    case ui::kKeyReturn:
-    case ui::kKeyPageUp:
-    case ui::kKeyPageDown:
-    case ui::kKeyUp:
-    case ui::kKeyDown:
-        ShowRecordCaption();
-        break;
-    default:
-        break;
+        case ui::kKeyReturn:
+        case ui::kKeyPageUp:
+        case ui::kKeyPageDown:
+        case ui::kKeyUp:
+        case ui::kKeyDown:
+            ShowRecordCaption();
+            break;
+        default:
+            break;
     }
 }
 

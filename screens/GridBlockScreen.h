@@ -132,7 +132,8 @@ private:
     void ResolveFields();
     const FieldRule* RuleAt(int column) const;
     bool EndsRow(int column) const {
-        return column == lastEdit_ || (column >= firstEdit_ && column < lastEdit_ && EndsRowAt(FieldAt(column)));
+        return column == lastEdit_ ||
+               (column >= firstEdit_ && column < lastEdit_ && EndsRowAt(FieldAt(column)));
     }
     // The listing's block 6 is keyed by the FSU and the schedule code SCH; every
     // other grid block by the household (DPC, FSUNO, SU, sss, SSU).

@@ -48,7 +48,6 @@ SingleRecordBlockScreen::SingleRecordBlockScreen(SharedState& s, SingleRecordPar
         connect(CmdValHH, &QPushButton::clicked, this, [this] { Guard([this] { CmdValHH_Click(); }); });
     if (CmdPrev)
         connect(CmdPrev, &QPushButton::clicked, this, [this] { Guard([this] { CmdPrev_Click(); }); });
-
 }
 
 void SingleRecordBlockScreen::Compose(QLayout* headings, QLayout* body) {
@@ -194,7 +193,8 @@ void SingleRecordBlockScreen::Text1_KeyDown(int box, int& keyCode) {
 
 bool SingleRecordBlockScreen::DeclaredRule(int box) {
     if (!rules_[box]) return true;
-    const RuleResult result = RunRule(*rules_[box], Box(box), [this](const std::string& f) { return Field(f); });
+    const RuleResult result =
+        RunRule(*rules_[box], Box(box), [this](const std::string& f) { return Field(f); });
     if (result.text != Box(box)) SetBox(box, result.text);
     if (!result.passed) ErrBeep(result.message);
     return result.passed;

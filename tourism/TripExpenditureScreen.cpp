@@ -88,14 +88,14 @@ constexpr Item kItems[] = {
 
 FieldRule ItemRule(const std::string& field, Kind kind) {
     switch (kind) {
-    case Kind::Codes12:
-        return rule::YesNo(field);
-    case Kind::Codes13:
-        return rule::Code(field, "1..3,x", "code 1 to 3 please");
-    case Kind::Codes129:
-        return rule::Code(field, "1,2,9,x", "code 1, 2 or 9 please");
-    case Kind::Amount:
-        break;
+        case Kind::Codes12:
+            return rule::YesNo(field);
+        case Kind::Codes13:
+            return rule::Code(field, "1..3,x", "code 1 to 3 please");
+        case Kind::Codes129:
+            return rule::Code(field, "1,2,9,x", "code 1, 2 or 9 please");
+        case Kind::Amount:
+            break;
     }
     return rule::AnyDigits(field);
 }

@@ -5,11 +5,12 @@
 namespace r78 {
 
 orcl_211e::orcl_211e(SharedState& state)
-    : TripMembersScreen(state,
-                        {8, "B52C",
-                         "Block-5.2. Particulars of overnight trips completed by members during last 30 days  (Level - 05)",
-                         "1,3..5,9,x", "entry 1, 3 to 5 or 9 please",
-                         [](SharedState& s, int rows) { ValBlk211_52(s, rows); }}) {
+    : TripMembersScreen(
+          state,
+          {8, "B52C",
+           "Block-5.2. Particulars of overnight trips completed by members during last 30 days  (Level - 05)",
+           "1,3..5,9,x", "entry 1, 3 to 5 or 9 please",
+           [](SharedState& s, int rows) { ValBlk211_52(s, rows); }}) {
     setObjectName("orcl_211e");
 }
 

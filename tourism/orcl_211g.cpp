@@ -5,14 +5,11 @@
 namespace r78 {
 
 orcl_211g::orcl_211g(SharedState& state)
-    : TripExpenditureScreen(
-          state,
-          {10,
-           "B62I",
-           "Block-6.2.Particulars of expenditure for all trips in last 30 days covered in block 5.2 (level - 11 to 15)",
-           HouseholdHeader(),
-           kBlockLevelCaption,
-           [](SharedState& s, int rows) { ValBlk211_62(s, rows); }}) {
+    : TripExpenditureScreen(state, {10, "B62I",
+                                    "Block-6.2.Particulars of expenditure for all trips in last 30 days "
+                                    "covered in block 5.2 (level - 11 to 15)",
+                                    HouseholdHeader(), kBlockLevelCaption,
+                                    [](SharedState& s, int rows) { ValBlk211_62(s, rows); }}) {
     setObjectName("orcl_211g");
 }
 

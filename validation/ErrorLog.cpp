@@ -42,7 +42,6 @@ std::string NumText(double n) { return db::NumberText(n); }
 
 std::string SignText(double n) { return n < 0 ? NumText(n) : " " + NumText(n); }
 
-
 std::string BlockText(const SharedState& s) { return SignText(s.ValBlockNo); }
 
 void SerialContinuityRule(SharedState& s, const std::string& blk, int rowCount, int col) {
@@ -112,19 +111,23 @@ double SumItemList(const SharedState& s, int keyCol, int valCol, int n, std::str
 }
 
 int CountItemList(const SharedState& s, int keyCol, int n, std::string_view codes) {
-    return static_cast<int>(SignedSum(codes, n, [&](long code) { return double(TableHasKey(s, keyCol, code)); }));
+    return static_cast<int>(
+        SignedSum(codes, n, [&](long code) { return double(TableHasKey(s, keyCol, code)); }));
 }
 
-int CheckSubTotal(SharedState& s, const std::string& blk, int keyCol, int nCols, std::string_view cols, int nItems,
-                  std::string_view items, int nTotals, std::string_view totals) {
+int CheckSubTotal(SharedState& s, const std::string& blk, int keyCol, int nCols, std::string_view cols,
+                  int nItems, std::string_view items, int nTotals, std::string_view totals) {
     int written = 0;
     for (long c : SplitCodes(cols, nCols)) {
         const int col = static_cast<int>(c);
-        const double computed = SignedSum(items, nItems, [&](long code) { return TableValue(s, keyCol, code, col); });
-        const double reported = SignedSum(totals, nTotals, [&](long code) { return TableValue(s, keyCol, code, col); });
+        const double computed =
+            SignedSum(items, nItems, [&](long code) { return TableValue(s, keyCol, code, col); });
+        const double reported =
+            SignedSum(totals, nTotals, [&](long code) { return TableValue(s, keyCol, code, col); });
         const double diff = reported - computed;
         if (diff < -0.00001 || diff >= 0.00001) {
-            LogValError(s, blk, std::string(totals), std::to_string(col), "SubTotal error : rep total= " + NumText(reported),
+            LogValError(s, blk, std::string(totals), std::to_string(col),
+                        "SubTotal error : rep total= " + NumText(reported),
                         "computed total=" + NumText(computed) + " Diff=" + NumText(diff));
             ++written;
         }
@@ -132,8 +135,12 @@ int CheckSubTotal(SharedState& s, const std::string& blk, int keyCol, int nCols,
     return written;
 }
 
-bool InNicList(const SharedState& s, const std::string& code, int from, int to) { return InList(s.NicList, code, from, to); }
+bool InNicList(const SharedState& s, const std::string& code, int from, int to) {
+    return InList(s.NicList, code, from, to);
+}
 
-bool InNcoList(const SharedState& s, const std::string& code, int from, int to) { return InList(s.NcoList, code, from, to); }
+bool InNcoList(const SharedState& s, const std::string& code, int from, int to) {
+    return InList(s.NcoList, code, from, to);
+}
 
 }  // namespace r78

@@ -59,8 +59,8 @@ double SumItemList(const SharedState& s, int keyCol, int valCol, int n, std::str
 int CountItemList(const SharedState& s, int keyCol, int n, std::string_view codes);
 // For each listed column, the total rows must equal the sum of the item rows;
 // each column that differs gives one row. Returns the rows written.
-int CheckSubTotal(SharedState& s, const std::string& blk, int keyCol, int nCols, std::string_view cols, int nItems,
-                  std::string_view items, int nTotals, std::string_view totals);
+int CheckSubTotal(SharedState& s, const std::string& blk, int keyCol, int nCols, std::string_view cols,
+                  int nItems, std::string_view items, int nTotals, std::string_view totals);
 
 // The code, as an exact text, is in the NIC (NCO) list between the two indexes.
 bool InNicList(const SharedState& s, const std::string& code, int from, int to);

@@ -11,7 +11,8 @@ namespace r78 {
 
 int StatusCount(SharedState& s, const std::string& column) {
     // The column name comes from the callers' constants, never from input.
-    return CountInto(s, *s.FsuConn, "select count(*) as cnt from samplelist where " + column + " is not null and fsuno = ?",
+    return CountInto(s, *s.FsuConn,
+                     "select count(*) as cnt from samplelist where " + column + " is not null and fsuno = ?",
                      {s.CurFsuNo});
 }
 
@@ -29,7 +30,8 @@ std::string SnapshotStatement(const layout::BlockTable& table) {
 }
 
 void SnapshotOColumns(SharedState& s) {
-    for (const auto& table : layout::BlockTables()) s.FsuConn->Execute(SnapshotStatement(table), {s.CurFsuNo});
+    for (const auto& table : layout::BlockTables())
+        s.FsuConn->Execute(SnapshotStatement(table), {s.CurFsuNo});
 }
 
 bool FreezeFsu(SharedState& s) {

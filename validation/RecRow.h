@@ -21,7 +21,9 @@ public:
     bool In(int col, std::string_view codes) const { return InCodeList(Text(col), codes); }
     // Where the form has two boxes for a code, codes below 10 are keyed with their
     // leading zero ("05"); a single digit is refused.
-    bool InTwoDigits(int col, std::string_view codes) const { return In(col, codes) && Text(col).size() >= 2; }
+    bool InTwoDigits(int col, std::string_view codes) const {
+        return In(col, codes) && Text(col).size() >= 2;
+    }
     bool Empty(int col) const { return Text(col).empty(); }
     bool Blank(int col) const { return text::IsBlank(Text(col)); }
     // The day number of a "ddmmyy" date; 0 when it is no date of the survey period.

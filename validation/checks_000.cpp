@@ -11,11 +11,33 @@ namespace r78 {
 namespace {
 
 // Columns of the loaded S000L01.
-enum Block1 { Sector = 5, STR = 6, Dist = 7, APOP1 = 16, D1 = 17, SVC = 18, RES_Subst = 19, DOS = 23, DOD = 24,
-              REM1 = 26, REM2 = 27, REM3 = 28, REM4 = 29 };
+enum Block1 {
+    Sector = 5,
+    STR = 6,
+    Dist = 7,
+    APOP1 = 16,
+    D1 = 17,
+    SVC = 18,
+    RES_Subst = 19,
+    DOS = 23,
+    DOD = 24,
+    REM1 = 26,
+    REM2 = 27,
+    REM3 = 28,
+    REM4 = 29
+};
 // Columns of the loaded S000L02 / S000L03 (also the columns the rows name).
-enum Block6 { SEGPOP = 2, SSS = 3, CAPH = 4, SELH = 5, SURVD = 6, SSURVD = 7, TSURVD = 8, Casualty = 9, REPLHHD = 10 };
-
+enum Block6 {
+    SEGPOP = 2,
+    SSS = 3,
+    CAPH = 4,
+    SELH = 5,
+    SURVD = 6,
+    SSURVD = 7,
+    TSURVD = 8,
+    Casualty = 9,
+    REPLHHD = 10
+};
 
 // Block 6 of a schedule is listed at all only for a surveyed FSU (survey code 1 or 4).
 void Block6PresenceRule(SharedState& s, const std::string& blk, const std::string& surveyCode) {
@@ -86,14 +108,16 @@ void ValBlk000_1(SharedState& s) {
     if (r.Num(D1) != SubDivisionCount(r.Text(Sector), r.Text(STR), r.Text(Dist), r.Text(APOP1)))
         LogValError(s, blk, "17", "", "D1 value inconsistent with item-16", "check both the items");
     s.ValIsCritical = true;
-    if (!r.In(SVC, "1..7,x")) LogValError(s, blk, "18", "", "inconsistent survey code", "it should be 1 to 7 ");
+    if (!r.In(SVC, "1..7,x"))
+        LogValError(s, blk, "18", "", "inconsistent survey code", "it should be 1 to 7 ");
     s.ValIsCritical = false;
     if (r.In(SVC, "4..7,x") && !r.In(RES_Subst, "1..3,9,x"))
         LogValError(s, blk, "19", "", "reason code soulod be 1 to 3 or 9", "if survey code is 4 to 7 ");
     if (r.In(SVC, "1..3,x") && !r.Blank(RES_Subst))
         LogValError(s, blk, "19", "", "reason code soulod be blank", "if survey code is 1 to 3 ");
     if (r.In(SVC, "2,3,5,6,7,x") && r.Num(D1) != 1)
-        LogValError(s, blk, "17", "", "D value should be 1 for item-17 not equal to 1,4", "convention to put D=1");
+        LogValError(s, blk, "17", "", "D value should be 1 for item-17 not equal to 1,4",
+                    "convention to put D=1");
 
     SurveyDatesAndRemarksRules(s, 0, DOS, REM1, "2(v)", "5(i)", "5(ii)");
     s.ValIsCritical = true;
@@ -128,7 +152,8 @@ void ValBlk000_6A(SharedState& s, int rowCount) {
         const double mean = SumItemList(s, SSS, SEGPOP, 5, "1,2,3,4,5") / strata;
         const double total = SumItemList(s, SSS, SEGPOP, 1, "9");
         if (total == 0 || mean != total)
-            LogValError(s, blk, "9", "2", "col.2 should be > 0 and same for all SSS", "convention to put same value");
+            LogValError(s, blk, "9", "2", "col.2 should be > 0 and same for all SSS",
+                        "convention to put same value");
     }
 }
 

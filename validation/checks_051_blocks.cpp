@@ -30,8 +30,6 @@ enum Block6 {
 };
 // clang-format on
 
-
-
 // The appliances of blocks 4.1 and 4.2 are numbered 1, 2, 3 ... in the order keyed.
 void CheckSerials(SharedState& s, int rowCount) {
     const std::string blk = BlockText(s);

@@ -24,8 +24,6 @@ constexpr std::string_view kNicDivisions =
     "01..03,05..33,35..39,41..43,45..47,49..53,55,56,58..66,68..75,77..82,84..88,90..97,99,x";
 constexpr std::string_view kNcoDivisions = "11..13,21..24,31..34,41,42,51,52,61,62,71..74,81..83,91..93,x";
 
-
-
 }  // namespace
 
 void ValBlk051_1(SharedState& s) {

@@ -25,7 +25,6 @@ enum Block4 { B4I1 = 1, B4I2 = 2, B4I3 = 3, B4I4 = 4, B4I5 = 5, B4I6 = 6, B4I8 =
 // part of each list (NCO-2004 and NIC-2008 entries 1 to 116 and 1 to 1302).
 constexpr int kLastNco = 116, kLastNic = 1302;
 
-
 // Usual monthly consumer expenditure from items 8 to 12: items 11 and 12 cover a
 // year, so their twelfth is added (to the nearest rupee, a half to the even one).
 // Held in 64 bits: a year's clothing and durables of 393210 and more is ordinary.

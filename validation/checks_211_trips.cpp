@@ -35,7 +35,6 @@ enum TripExpenditure { I2 = 2, I3 = 3, I31 = 4, I41 = 8, I46 = 13, I40 = 14, I51
 enum SameDay { LeadingPurpose = 3, Package = 4, Subtotal = 12, Total = 13 };
 enum Special { SpecialPurpose = 3 };
 
-
 // An amount to the whole rupee, a half going to the even one.
 int64_t Whole(double amount) { return static_cast<int64_t>(std::nearbyint(amount)); }
 

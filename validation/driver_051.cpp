@@ -28,7 +28,6 @@ enum Block4 { HHSIZE = 1, AIRCOND = 44, AIRCOOL = 46 };
 // Blocks 5 and 7 keep the member's serial number in column 1 and age in column 2.
 enum MemberBlock { M_SLNO = 1, M_AGE = 2 };
 
-
 // A household was surveyed when its survey code is 1 or 2; only then does it
 // have blocks beyond 1 and 2.
 bool Surveyed(const std::string& surveyCode) { return surveyCode == "1" || surveyCode == "2"; }

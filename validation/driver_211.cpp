@@ -43,7 +43,6 @@ struct Household {
     bool Surveyed() const { return surveyCode == "1" || surveyCode == "2"; }
 };
 
-
 // The block's presence against the survey code: rows only for a surveyed household.
 void PresenceRule(SharedState& s, const Household& hh) {
     if (!hh.Surveyed())

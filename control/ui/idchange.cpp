@@ -5,8 +5,8 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "core/HouseholdCounts.h"
 #include "control/IdChange.h"
+#include "core/HouseholdCounts.h"
 #include "core/Values.h"
 #include "platform/ui/Keys.h"
 

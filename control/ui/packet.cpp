@@ -112,7 +112,8 @@ packet::packet(SharedState& state, QWidget* parent) : QWidget(parent), s_(state)
     Cmdval = new ui::CommandButton("&Validate", this);
     CmdUpload = new ui::CommandButton("&Freez data", this);
     CmdExit = new ui::CommandButton("E&xit", this);
-    for (auto* b : {CmdFind, ShowHhld, EndShow, CmdIdRep, Cmdval, CmdUpload, CmdExit}) b->setMinimumHeight(30);
+    for (auto* b : {CmdFind, ShowHhld, EndShow, CmdIdRep, Cmdval, CmdUpload, CmdExit})
+        b->setMinimumHeight(30);
 
     // Layout: the schedule list on the left, registration and household in the
     // middle, the household search on the right, the actions along the bottom.
@@ -252,7 +253,8 @@ void packet::Unload() { close(); }
 std::string packet::SssBoxText() const { return S(Text4->text()); }
 std::string packet::ShhnoBoxText() const { return S(Text5->text()); }
 
-void packet::ShowListingSummary(const std::string& entered, const std::string& cnt211, const std::string& cnt051) {
+void packet::ShowListingSummary(const std::string& entered, const std::string& cnt211,
+                                const std::string& cnt051) {
     Label27->setText(Q(entered));
     Lb211->setText(Q(cnt211));
     Lb051->setText(Q(cnt051));
@@ -352,7 +354,8 @@ void packet::Register() {
         if (cnt == 0) {
             refuse("FSU not available in sample list");
         } else if (!refused) {
-            ErrBeep("New File " + s_.FsuFileName + " being created in " + FsuFilePath(s_).parent_path().string());
+            ErrBeep("New File " + s_.FsuFileName + " being created in " +
+                    FsuFilePath(s_).parent_path().string());
             CreateFsuFile(s_, fsuNo);
             Lbfsunoreg->setText(Q(registeredCaption));
         }
@@ -523,10 +526,9 @@ void packet::Text3_KeyDown(int& keyCode) {
         return;
     }
     const int t = s_.CurSchType;
-    const bool registered =
-        (t == 0 && FsuRegistered()) ||
-        ((t == 1 || t == 2) && FsuRegistered() && S(Text4->text()) == s_.CurSss &&
-         S(Text5->text()) == s_.CurSsu && s_.HhSelected);
+    const bool registered = (t == 0 && FsuRegistered()) ||
+                            ((t == 1 || t == 2) && FsuRegistered() && S(Text4->text()) == s_.CurSss &&
+                             S(Text5->text()) == s_.CurSsu && s_.HhSelected);
     if (!registered) {
         ErrBeep("FSU NO/SSU NO not yet registered");
         Text1->setFocus();
@@ -542,7 +544,8 @@ void packet::Text3_KeyDown(int& keyCode) {
     }
     const int index = BlockFormIndex(t, ToDouble(typed));
     // Block 1 of the listing or of the household comes first.
-    const bool allowed = t == 0 ? (s_.HasS000L01 == 1 || index == 1) : (s_.HhExists == 1 || index == 4 || index == 13);
+    const bool allowed =
+        t == 0 ? (s_.HasS000L01 == 1 || index == 1) : (s_.HhExists == 1 || index == 4 || index == 13);
     if (!allowed) {
         ErrBeep("No data entered under this combination. you may navigate to block-1 only");
         Text3->setFocus();
@@ -626,8 +629,8 @@ void packet::SetHhGridColumns() {
         const char* caption;
         int width;
     };
-    static const Setting kColumns[] = {{"FSUNO", "FSUNO", 1200}, {"SU", "SU", 1200},
-                                       {"SSS", "SSS", 1000},     {"SSU", "SSU", 1000},
+    static const Setting kColumns[] = {{"FSUNO", "FSUNO", 1200},     {"SU", "SU", 1200},
+                                       {"SSS", "SSS", 1000},         {"SSU", "SSU", 1000},
                                        {"SVC", "Survey code", 1400}, {"SCH", "sch-type", 1000},
                                        {"VRFSTS", "Verified", 1000}};
     for (int c = 0; c < DataGridP->ColumnCount(); ++c) {
@@ -691,7 +694,10 @@ void packet::CmdUpload_Click() {
     try {
         Freeze();
     } catch (const std::exception& e) {
-        s_.Messages->OkBox(std::string("The FSU could not be frozen: neither the freeze mark nor any snapshot was written.\n\n") + e.what());
+        s_.Messages->OkBox(
+            std::string(
+                "The FSU could not be frozen: neither the freeze mark nor any snapshot was written.\n\n") +
+            e.what());
     }
 }
 
@@ -705,7 +711,8 @@ void packet::Freeze() {
         return;
     }
     if (StatusCount(s_, "vrfsts") == 0 &&
-        !s_.Messages->YesNo("Data not verified. once frozen data for this FSU can not be verified\nfreeze the data any way?"))
+        !s_.Messages->YesNo(
+            "Data not verified. once frozen data for this FSU can not be verified\nfreeze the data any way?"))
         return;
     Closing closing = Closing::Freeze;
     if (StatusCount(s_, "entsts") == 0) {

@@ -94,16 +94,16 @@ private:
 
 Value ReadColumn(sqlite3_stmt* stmt, int i) {
     switch (sqlite3_column_type(stmt, i)) {
-    case SQLITE_NULL:
-        return Value::Null();
-    case SQLITE_INTEGER:
-        return Value(std::to_string(sqlite3_column_int64(stmt, i)));
-    case SQLITE_FLOAT:
-        return Value(NumberText(sqlite3_column_double(stmt, i)));
-    default: {
-        auto* p = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
-        return Value(std::string(p ? p : "", static_cast<size_t>(sqlite3_column_bytes(stmt, i))));
-    }
+        case SQLITE_NULL:
+            return Value::Null();
+        case SQLITE_INTEGER:
+            return Value(std::to_string(sqlite3_column_int64(stmt, i)));
+        case SQLITE_FLOAT:
+            return Value(NumberText(sqlite3_column_double(stmt, i)));
+        default: {
+            auto* p = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
+            return Value(std::string(p ? p : "", static_cast<size_t>(sqlite3_column_bytes(stmt, i))));
+        }
     }
 }
 
@@ -175,7 +175,8 @@ std::unique_ptr<Connection> Connection::Open(const std::filesystem::path& file, 
     if (!std::filesystem::is_regular_file(file, ec))
         throw DbError("Could not find file '" + file.string() + "'.");
     sqlite3* db = nullptr;
-    int flags = (mode == Mode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_FULLMUTEX;
+    int flags =
+        (mode == Mode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_FULLMUTEX;
     int rc = sqlite3_open_v2(file.c_str(), &db, flags, nullptr);
     if (rc != SQLITE_OK) {
         std::string msg = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);

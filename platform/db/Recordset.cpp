@@ -64,8 +64,7 @@ const Value& Recordset::Field(int position) const {
 }
 
 const std::vector<Value>& Recordset::Row(long row) const {
-    if (row < 0 || row >= RecordCount())
-        throw DbError("Row " + std::to_string(row) + " is out of range");
+    if (row < 0 || row >= RecordCount()) throw DbError("Row " + std::to_string(row) + " is out of range");
     return rows_[row];
 }
 

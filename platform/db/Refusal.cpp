@@ -10,7 +10,8 @@ std::string RefusalInWords(std::string_view dbText) {
     const std::string text(dbText);
     std::smatch m;
     if (std::regex_search(text, m, width))
-        return "field " + m[1].str() + " holds at most " + m[2].str() + (m[2] == "1" ? " character" : " characters");
+        return "field " + m[1].str() + " holds at most " + m[2].str() +
+               (m[2] == "1" ? " character" : " characters");
     if (std::regex_search(text, m, blank)) return "field " + m[1].str() + " may not be blank";
     return {};
 }

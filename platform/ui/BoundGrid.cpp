@@ -221,7 +221,8 @@ public:
         target_ = was;
     }
     void select(const QItemSelection& selection, QItemSelectionModel::SelectionFlags command) override {
-        if (grid_->Editable() && (command & QItemSelectionModel::Select) && !Reaches(selection, command)) return;
+        if (grid_->Editable() && (command & QItemSelectionModel::Select) && !Reaches(selection, command))
+            return;
         QItemSelectionModel::select(selection, command);
     }
     using QItemSelectionModel::select;
@@ -646,8 +647,8 @@ bool BoundGrid::WriteRow(int row) {
     } catch (const std::exception& e) {
         // The operator reads what was refused in the program's words, then the database's.
         const std::string words = db::RefusalInWords(e.what());
-        Error("The row was not written to " + model_->Rows().Table() + (words.empty() ? "." : ": " + words + ".") +
-              "\n\n" + e.what());
+        Error("The row was not written to " + model_->Rows().Table() +
+              (words.empty() ? "." : ": " + words + ".") + "\n\n" + e.what());
         return false;
     }
     return true;

@@ -179,7 +179,8 @@ public:
     // The data control's caption: "Record " + the position in sign form + "/" + the
     // record count ("Record  2/3").
     void ShowRecordPosition(int position) {
-        SetRecordCaption(QString("Record %1%2/%3").arg(position < 0 ? "" : " ").arg(position).arg(RecordCount()));
+        SetRecordCaption(
+            QString("Record %1%2/%3").arg(position < 0 ? "" : " ").arg(position).arg(RecordCount()));
     }
     QString RecordCaption() const { return recordCaption_->text(); }
 

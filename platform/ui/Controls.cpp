@@ -3,8 +3,8 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QScreen>
 #include <QPointer>
+#include <QScreen>
 #include <QShortcutEvent>
 
 #include "platform/ui/Keys.h"

@@ -2,11 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "core/Text.h"
-
 #include <functional>
 #include <sstream>
 
+#include "core/Text.h"
 #include "tests/control/ControlScreenFixture.h"
 
 namespace r78 {

@@ -1,9 +1,8 @@
-#include "core/FieldRules.h"
-
 #include <gtest/gtest.h>
 
 #include <map>
 
+#include "core/FieldRules.h"
 #include "core/Values.h"
 
 namespace r78 {
@@ -13,7 +12,7 @@ struct RuleCase {
     const char* name;
     const char* field;
     const char* text;
-    const char* message;  // "" when the text is accepted
+    const char* message;           // "" when the text is accepted
     const char* stored = nullptr;  // the text as the rule leaves it, when it changes
 };
 
@@ -49,13 +48,11 @@ INSTANTIATE_TEST_SUITE_P(
         RuleCase{"RelationBlankPasses", "B3C3", "", ""},
         RuleCase{"RelationLetter", "B3C3", "a", "numeric entry please"},
         RuleCase{"GenderFour", "B3C4", "4", "gender code 1, 2 or 3 please"},
-        RuleCase{"Age110", "B3C5", "110", ""},
-        RuleCase{"Age111", "B3C5", "111", "age > 110! recheck pl"},
+        RuleCase{"Age110", "B3C5", "110", ""}, RuleCase{"Age111", "B3C5", "111", "age > 110! recheck pl"},
         RuleCase{"AgeOverlong", "B3C5", "123456789012", "age > 110! recheck pl"},
         RuleCase{"EducationOneDigit", "B3C7", "1", "Highest edu 01 to 08 and 10 to 14 please"},
         RuleCase{"EducationNine", "B3C7", "09", "Highest edu 01 to 08 and 10 to 14 please"},
-        RuleCase{"Education14", "B3C7", "14", ""},
-        RuleCase{"Activity97", "B3C8", "97", ""},
+        RuleCase{"Education14", "B3C7", "14", ""}, RuleCase{"Activity97", "B3C8", "97", ""},
         RuleCase{"Activity96", "B3C8", "96",
                  "usual principal activity status code 11,12,21,31,41,51,81,91 to 95 or 97 please"},
         RuleCase{"InvestigatorThreeDigits", "EMPCODE2", "123", "Investigator Code should be 4 digited "},

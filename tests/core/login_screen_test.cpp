@@ -1,7 +1,8 @@
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QPointer>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "core/Startup.h"
 #include "core/ui/Database_login.h"

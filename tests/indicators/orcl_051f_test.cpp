@@ -67,27 +67,28 @@ TEST_F(Block5Test, EachKindOfCellAcceptsOrRefusesWithItsMessages) {
     Open();
     const char* numeric = "numeric entry please";
     const char* level = "code 01 to 08, 10 to 15 please";
-    EnterCells(*screen, {
-        {"SLNO", "", {"numeric positive entry please"}},
-        {"SLNO", "0", {"positive entry please"}},
-        {"SLNO", "5", {}},
-        {"B5I2", "", {"numeric positive entry please"}},
-        {"B5I2", "1234", {"field length exceeds field size field size = 3"}},
-        {"B5I2", "0", {}},
-        // Codes: blank passes; a lone blank is no number.
-        {"B5I3", " ", {numeric}},
-        {"B5I3", "12", {"field length exceeds field size field size = 1", "code 1 or 2 please"}},
-        {"B5I3", "", {}},
-        {"B5I4", "4", {"code 1 to 3 please"}},
-        {"B5I41", "99", {}},
-        {"B5I5102", "7", {"code 1 to 6 or 9 please"}},
-        // Two-digit codes: digits, then two characters, then the list.
-        {"B5I51", "a", {numeric}},
-        {"B5I51", "9", {"2-digit code 01 to 08, 10 to 15 please"}},
-        {"B5I51", "09", {level}},
-        {"B5I51", "10", {}},
-        {"B5I541", "13", {"code 01 to 12 please"}},
-    });
+    EnterCells(*screen,
+               {
+                   {"SLNO", "", {"numeric positive entry please"}},
+                   {"SLNO", "0", {"positive entry please"}},
+                   {"SLNO", "5", {}},
+                   {"B5I2", "", {"numeric positive entry please"}},
+                   {"B5I2", "1234", {"field length exceeds field size field size = 3"}},
+                   {"B5I2", "0", {}},
+                   // Codes: blank passes; a lone blank is no number.
+                   {"B5I3", " ", {numeric}},
+                   {"B5I3", "12", {"field length exceeds field size field size = 1", "code 1 or 2 please"}},
+                   {"B5I3", "", {}},
+                   {"B5I4", "4", {"code 1 to 3 please"}},
+                   {"B5I41", "99", {}},
+                   {"B5I5102", "7", {"code 1 to 6 or 9 please"}},
+                   // Two-digit codes: digits, then two characters, then the list.
+                   {"B5I51", "a", {numeric}},
+                   {"B5I51", "9", {"2-digit code 01 to 08, 10 to 15 please"}},
+                   {"B5I51", "09", {level}},
+                   {"B5I51", "10", {}},
+                   {"B5I541", "13", {"code 01 to 12 please"}},
+               });
 }
 
 TEST_F(Block5Test, EnterWalksTheRowInViewToTheNextRowWhichNextStores) {

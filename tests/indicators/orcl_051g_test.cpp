@@ -25,20 +25,20 @@ TEST_F(Block6Test, EachBoxRuleRefusesWithItsMessageInTheGivenOrder) {
     Open();
     const std::string none = "numeric entry  please. If no purchase/constructed flat/house, put 0.";
     EnterBoxes(*screen, {
-        // The urban count is not emptied: a text that is no number is refused as such.
-        {2, "#", {none}, "#"},
-        {2, "11", {"please check the entry"}, "11"},
-        {2, "10", {}, ""},
-        // Elsewhere such a text is emptied.
-        {1, "#", {"numeric  entry please "}, ""},
-        {3, "11", {"please check the entry"}, "11"},
-        {9, "21", {"please check entry"}, "21"},
-        {10, "20", {}, ""},
-        {8, "98", {"4-digit in YYYY format please"}, "98"},
-        {8, "1998", {}, ""},
-        {18, "5", {"code 1 to 4 please"}, "5"},
-        {18, "", {}, ""},
-    });
+                            // The urban count is not emptied: a text that is no number is refused as such.
+                            {2, "#", {none}, "#"},
+                            {2, "11", {"please check the entry"}, "11"},
+                            {2, "10", {}, ""},
+                            // Elsewhere such a text is emptied.
+                            {1, "#", {"numeric  entry please "}, ""},
+                            {3, "11", {"please check the entry"}, "11"},
+                            {9, "21", {"please check entry"}, "21"},
+                            {10, "20", {}, ""},
+                            {8, "98", {"4-digit in YYYY format please"}, "98"},
+                            {8, "1998", {}, ""},
+                            {18, "5", {"code 1 to 4 please"}, "5"},
+                            {18, "", {}, ""},
+                        });
     // Down checks as Enter does.
     Clear();
     Key(9, "21", Qt::Key_Down);

@@ -599,7 +599,8 @@ TEST_F(Block6Test, ACellLeftAnyWayIsCheckedAsEnterChecksIt) {
         {"a click on another row", [&] { clickCell(0, CAPH); }},
         {"a click on Save&Exit", [&] { ClickInWindow(screen->exit); }},
         {"Alt+3", [&] { Key(Qt::Key_3, Qt::AltModifier); }},
-        {"the title bar's close", [&] {
+        {"the title bar's close",
+         [&] {
              screen->close();
              QApplication::processEvents();
          }},
@@ -641,7 +642,8 @@ TEST_F(Block6Test, ARowTheFileRefusesOnAMoveKeepsTheHighlight) {
         {"a click on a row number",
          [&] {
              QHeaderView* numbers = view->verticalHeader();
-             clickAt(numbers->viewport(), QPoint(numbers->width() / 2, numbers->sectionViewportPosition(0) + 5));
+             clickAt(numbers->viewport(),
+                     QPoint(numbers->width() / 2, numbers->sectionViewportPosition(0) + 5));
          }},
     };
     for (const auto& [how, move] : moves) {
@@ -735,7 +737,6 @@ TEST_F(Block6Test, ValidateBlockListsTheChecksOfEachPart) {
     EXPECT_EQ(screen->DataGrid->ColumnCaption(1), "SSS\nNo");
 }
 
-
 // A household's list block on the same grid template (block 5.1's table), with a
 // household check that finds one error: what the household grid screens share.
 class HouseholdGrid : public GridBlockScreen {
@@ -755,7 +756,9 @@ private:
         // The trip screens list the household's errors under the block-level caption.
         p.householdCaption = kBlockLevelCaption;
         p.blockNo = 5.1;
-        p.blockCheck = [](SharedState& s, int) { LogValError(s, BlockText(s), "01", "1", "a block error", ""); };
+        p.blockCheck = [](SharedState& s, int) {
+            LogValError(s, BlockText(s), "01", "1", "a block error", "");
+        };
         p.householdCheck = [](SharedState& s) { LogValError(s, " 5.1", "01", "2", "a household error", ""); };
         p.header = {{"FSU NO:", HeaderItem::Value::Fsu}};
         return p;

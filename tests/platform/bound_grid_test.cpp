@@ -214,10 +214,11 @@ TEST_F(BoundGridTest, AWriteThatFailsKeepsTheRowPendingAndTheCursorAndSaysWhy) {
     Key(Qt::Key_Return);
     ASSERT_FALSE(log.empty());
     // The program's words first, the database's after them.
-    EXPECT_EQ(log.back().rfind("error: The row was not written to blk: field caph holds at most 4 characters.\n\n"
-                               "CHECK constraint failed",
-                               0),
-              0u)
+    EXPECT_EQ(
+        log.back().rfind("error: The row was not written to blk: field caph holds at most 4 characters.\n\n"
+                         "CHECK constraint failed",
+                         0),
+        0u)
         << log.back();
     EXPECT_EQ(Cursor(), std::make_pair(0, int(CAPH)));
     EXPECT_TRUE(grid->IsNewRow(0));

@@ -1,3 +1,5 @@
+#include "platform/ui/Controls.h"
+
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -8,7 +10,6 @@
 #include <QTimer>
 #include <functional>
 
-#include "platform/ui/Controls.h"
 #include "platform/ui/QtMessageService.h"
 
 namespace r78::ui {

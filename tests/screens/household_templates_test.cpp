@@ -35,8 +35,9 @@ private:
         p.rules = {rule::Positive("SLNO", true), rule::AnyDigits("B41C2")};
         p.lastEditField = "B41C2";
         p.emptyBlock = gate;
-        p.emptyBlockMessage = gate == GridParams::EmptyBlock::Refuse ? "Block-4.1 can not be left empty"
-                                                                      : "current block is empty. Do you want to Proceed?";
+        p.emptyBlockMessage = gate == GridParams::EmptyBlock::Refuse
+                                  ? "Block-4.1 can not be left empty"
+                                  : "current block is empty. Do you want to Proceed?";
         return p;
     }
 };
@@ -51,7 +52,9 @@ public:
     }
 
 protected:
-    int ColStepAfter(const std::string& field) override { return field == "SLNO" && RowField("SLNO") == "99" ? 2 : 1; }
+    int ColStepAfter(const std::string& field) override {
+        return field == "SLNO" && RowField("SLNO") == "99" ? 2 : 1;
+    }
 
 private:
     static GridParams Params() {
@@ -140,7 +143,8 @@ TEST_F(HouseholdTemplatesTest, AnEmptyGridBlockAsksBeforeMovingOnOrRefuses) {
     f.messages.Answer(false);
     OpenGrid();
     Click(grid.Current()->CmdNext);
-    EXPECT_EQ(f.messages.Texts(), std::vector<std::string>{"current block is empty. Do you want to Proceed?"});
+    EXPECT_EQ(f.messages.Texts(),
+              std::vector<std::string>{"current block is empty. Do you want to Proceed?"});
     EXPECT_NE(grid.Current(), nullptr);
     EXPECT_EQ(after.shown, 0);
 
@@ -169,7 +173,8 @@ TEST_F(HouseholdTemplatesTest, ABlankSingleRecordBlockCannotBeLeftAndATypedOneIs
     f.messages.Answer(true);
     EnterInBox(screen->Text1[0], "2");
     Click(screen->CmdPrev);
-    EXPECT_EQ(f.messages.Texts(), std::vector<std::string>{"Save Block-8 before navigating to previous block?"});
+    EXPECT_EQ(f.messages.Texts(),
+              std::vector<std::string>{"Save Block-8 before navigating to previous block?"});
     EXPECT_EQ(Read("select SU, B8I1 from S051L09 where sss = '2' and SSU = '07'"), "|2");
     EXPECT_EQ(before.shown, 1);
 }

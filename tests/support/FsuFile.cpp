@@ -26,11 +26,13 @@ FsuFile::FsuFile(const std::string& fsuNo, int schType) {
     s.FsuOpen = true;
 }
 
-void FsuFile::Insert(const std::string& table, std::initializer_list<std::pair<std::string, std::string>> values) {
+void FsuFile::Insert(const std::string& table,
+                     std::initializer_list<std::pair<std::string, std::string>> values) {
     Insert(table, std::vector<std::pair<std::string, std::string>>(values));
 }
 
-void FsuFile::Insert(const std::string& table, const std::vector<std::pair<std::string, std::string>>& values) {
+void FsuFile::Insert(const std::string& table,
+                     const std::vector<std::pair<std::string, std::string>>& values) {
     std::string cols, marks;
     db::Params params;
     for (const auto& [col, val] : values) {
@@ -43,13 +45,14 @@ void FsuFile::Insert(const std::string& table, const std::vector<std::pair<std::
 
 std::vector<FsuFile::ErrorRow> FsuFile::ErrorRows() {
     auto rs = s.FsuConn->Query(
-        "select srlno,seg,sss,ssu,blk,item,col,msg1,msg2,msgtype,schno from val_error where fsuno = ? order by rowid",
+        "select srlno,seg,sss,ssu,blk,item,col,msg1,msg2,msgtype,schno from val_error where fsuno = ? order "
+        "by rowid",
         {s.CurFsuNo});
     std::vector<ErrorRow> rows;
     for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
         auto f = [&](const char* n) { return rs.Field(n).Text(); };
-        rows.push_back({f("srlno"), f("seg"), f("sss"), f("ssu"), f("blk"), f("item"), f("col"), f("msg1"), f("msg2"),
-                        f("msgtype"), f("schno")});
+        rows.push_back({f("srlno"), f("seg"), f("sss"), f("ssu"), f("blk"), f("item"), f("col"), f("msg1"),
+                        f("msg2"), f("msgtype"), f("schno")});
     }
     return rows;
 }

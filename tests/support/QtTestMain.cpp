@@ -1,5 +1,6 @@
-#include <QApplication>
 #include <gtest/gtest.h>
+
+#include <QApplication>
 
 // Screen tests run without a display unless one is asked for; this must be set
 // before the application exists, also when the test list is read at build time.

@@ -69,7 +69,7 @@ protected:
     struct Case {
         std::string field;
         std::string typed;
-        Texts messages;  // none: accepted, and the cursor moves on
+        Texts messages;           // none: accepted, and the cursor moves on
         std::string stored = "";  // accepted: the row's value, when not the typed text
     };
     // Enter on each emptied cell of row 0 (SLNO kept at slno).
@@ -105,8 +105,9 @@ protected:
 
 TEST_F(TripScreensTest, ATripOfTwoMembersAndItsTotalLineAreKeyedStoredAndConsistent) {
     ASSERT_TRUE(Open(7));
-    EXPECT_EQ(screen->Label2->text(),
-              "Block-5.1. Particulars of overnight trips completed by members during last 365 days  (Level - 04)");
+    EXPECT_EQ(
+        screen->Label2->text(),
+        "Block-5.1. Particulars of overnight trips completed by members during last 365 days  (Level - 04)");
     KeyRow({"1", "2", "1", "30", "1", "1", "05", "", "1", "", "3", "2", "05", "1", ""});
     // The second member's count comes from the trip map on Enter.
     KeyRow({"1", "", "2", "28", "1", "1", "05", "", "1", "", "3", "", "", "", ""});
@@ -140,22 +141,40 @@ TEST_F(TripScreensTest, EachTripColumnAcceptsOrRefusesWithItsMessage) {
         Insert(b51 ? "S211L04" : "S211L05", {{"SLNO", "01"}});
         ASSERT_TRUE(Open(b51 ? 7 : 8));
         CheckCells({
-            {"SLNO", "", {numericPositive}}, {"SLNO", "0", {positive}}, {"SLNO", "7", {}, "07"},
+            {"SLNO", "", {numericPositive}},
+            {"SLNO", "0", {positive}},
+            {"SLNO", "7", {}, "07"},
             {"SLNO", "123", {"field length exceeds field size field size = 2"}},
-            {p + "2", "", {}}, {p + "2", "#", {numericPositive}}, {p + "2", "0", {positive}},
-            {p + "3", "", {numericPositive}}, {p + "3", "00", {positive}}, {p + "3", "4", {}, "04"},
-            {p + "4", "110", {}}, {p + "4", "111", {"age > 110! recheck pl"}},
+            {p + "2", "", {}},
+            {p + "2", "#", {numericPositive}},
+            {p + "2", "0", {positive}},
+            {p + "3", "", {numericPositive}},
+            {p + "3", "00", {positive}},
+            {p + "3", "4", {}, "04"},
+            {p + "4", "110", {}},
+            {p + "4", "111", {"age > 110! recheck pl"}},
             {p + "4", "99999999999999999999", {width3, "age > 110! recheck pl"}},
-            {p + "5", "8", {"code 1 to 7 or 9 please"}}, {p + "5", "(", {"numeric entry please"}},
+            {p + "5", "8", {"code 1 to 7 or 9 please"}},
+            {p + "5", "(", {"numeric entry please"}},
             {p + "6", "3", {"code 1 or 2 please"}},
-            {p + "7", "5", {modes}}, {p + "7", "09", {modes}}, {p + "7", "19", {}}, {p + "8", "5", {modes}},
-            {p + "9", "6", {"code 1 to 5 or 9 please"}}, {p + "10", "9", {}},
-            {p + "11", "0", {positive}}, {p + "11", "$", {numericPositive}}, {p + "11", "365", {}},
+            {p + "7", "5", {modes}},
+            {p + "7", "09", {modes}},
+            {p + "7", "19", {}},
+            {p + "8", "5", {modes}},
+            {p + "9", "6", {"code 1 to 5 or 9 please"}},
+            {p + "10", "9", {}},
+            {p + "11", "0", {positive}},
+            {p + "11", "$", {numericPositive}},
+            {p + "11", "365", {}},
             {p + "12", "2", b51 ? Texts{} : Texts{"entry 1, 3 to 5 or 9 please"}},
             {p + "12", "9", b51 ? Texts{"entry 2, 6 or 7 please"} : Texts{}},
-            {p + "13", "5", {months}}, {p + "13", "13", {months}}, {p + "13", "12", {}},
+            {p + "13", "5", {months}},
+            {p + "13", "13", {months}},
+            {p + "13", "12", {}},
             {p + "14", "5", {"entry 1 to 4 please"}},
-            {p + "15", "0", {states}}, {p + "15", "36", {states}}, {p + "15", "&", {"numeric entry please"}},
+            {p + "15", "0", {states}},
+            {p + "15", "36", {states}},
+            {p + "15", "&", {"numeric entry please"}},
             {p + "15", "5", {}, "05"},
         });
         Close();
@@ -168,14 +187,15 @@ TEST_F(TripScreensTest, TheTotalLineTakesOnlyColumnThreeWhichEndsTheRow) {
     std::vector<Case> cases;
     for (int q = 2; q <= 15; ++q)
         if (q != 3)
-            cases.push_back({"B51C" + std::to_string(q), "1",
-                             {"col-" + std::to_string(q) + " should be blank"}});
+            cases.push_back(
+                {"B51C" + std::to_string(q), "1", {"col-" + std::to_string(q) + " should be blank"}});
     // "099" is the total line too, as the grid holds it.
     CheckCells(cases, "099");
-    CheckCells({{"B51C4", "1234", {"field length exceeds field size field size = 3", "col-4 should be blank"}},
-                {"B51C8", "", {}},
-                {"B51C3", "", {"numeric positive entry please"}}},
-               "99");
+    CheckCells(
+        {{"B51C4", "1234", {"field length exceeds field size field size = 3", "col-4 should be blank"}},
+         {"B51C8", "", {}},
+         {"B51C3", "", {"numeric positive entry please"}}},
+        "99");
     Enter("2");
     EXPECT_EQ(Grid()->CurrentRow(), 1);
     EXPECT_EQ(Grid()->CurrentColumn(), SLNO);
@@ -190,8 +210,12 @@ TEST_F(TripScreensTest, TheTotalLineTakesOnlyColumnThreeWhichEndsTheRow) {
 
 TEST_F(TripScreensTest, TheTripMapHoldsEachTripsLastCountAndFillsItsBlankRows) {
     f.s.TripMemberList.Set(7, "4");  // left by the other trip block
-    for (auto [slno, count, member] : {std::tuple{"01", "3", "01"}, {"02", "2", "01"}, {"02", "", "02"},
-                                       {"#1", "5", "01"}, {"03", "x", "01"}, {"99", "8", "02"}}) {
+    for (auto [slno, count, member] : {std::tuple{"01", "3", "01"},
+                                       {"02", "2", "01"},
+                                       {"02", "", "02"},
+                                       {"#1", "5", "01"},
+                                       {"03", "x", "01"},
+                                       {"99", "8", "02"}}) {
         std::vector<std::pair<std::string, std::string>> values{{"SLNO", slno}, {"B51C3", member}};
         if (*count) values.push_back({"B51C2", count});
         Insert("S211L04", values);
@@ -232,8 +256,8 @@ TEST_F(TripScreensTest, SerialNinetyNineSkipsColumnTwoOnlyWhenTheGridMovesOnByIt
         std::function<void()> commit;
         int row, column;
     };
-    for (const Way& w : {Way{[] { Key(Qt::Key_Return); }, 0, Col(3)}, Way{[] { Key(Qt::Key_Tab); }, 0, Col(3)},
-                         Way{[] { Key(Qt::Key_Down); }, 1, SLNO},
+    for (const Way& w : {Way{[] { Key(Qt::Key_Return); }, 0, Col(3)},
+                         Way{[] { Key(Qt::Key_Tab); }, 0, Col(3)}, Way{[] { Key(Qt::Key_Down); }, 1, SLNO},
                          Way{[&] {
                                  const QRect cell = view->visualRect(view->model()->index(0, Col(4)));
                                  QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell.center());
@@ -252,8 +276,15 @@ TEST_F(TripScreensTest, SerialNinetyNineSkipsColumnTwoOnlyWhenTheGridMovesOnByIt
 }
 
 TEST_F(TripScreensTest, ValidateBlockListsATotalLineWithOtherColumns) {
-    Insert("S211L04", {{"SLNO", "01"}, {"B51C3", "01"}, {"B51C5", "1"}, {"B51C6", "1"}, {"B51C7", "05"},
-                       {"B51C9", "1"}, {"B51C12", "2"}, {"B51C13", "05"}, {"B51C14", "1"}});
+    Insert("S211L04", {{"SLNO", "01"},
+                       {"B51C3", "01"},
+                       {"B51C5", "1"},
+                       {"B51C6", "1"},
+                       {"B51C7", "05"},
+                       {"B51C9", "1"},
+                       {"B51C12", "2"},
+                       {"B51C13", "05"},
+                       {"B51C14", "1"}});
     Insert("S211L04", {{"SLNO", "99"}, {"B51C3", "01"}, {"B51C4", "30"}});
     ASSERT_TRUE(Open(7));
     Click(screen->Cmdval);
@@ -287,16 +318,22 @@ TEST_F(TripScreensTest, EachExpenditureItemGroupAcceptsOrRefusesWithItsMessage) 
         Insert(p == "B61I" ? "S211L06" : "S211L07", {{"SLNO", "01"}});
         ASSERT_TRUE(Open(p == "B61I" ? 9 : 10));
         CheckCells({
-            {"SLNO", "0", {"positive entry please"}}, {"SLNO", "7", {}, "07"},
-            {p + "3", "1234567", {}}, {p + "40", "#", {"numeric entry please"}},
+            {"SLNO", "0", {"positive entry please"}},
+            {"SLNO", "7", {}, "07"},
+            {p + "3", "1234567", {}},
+            {p + "40", "#", {"numeric entry please"}},
             {p + "41", "12345678", {"field length exceeds field size field size = 7"}},
             {p + "11", "12345678", {}},
             {p + "15", "123456789", {"field length exceeds field size field size = 8"}},
-            {p + "2", "", {}}, {p + "2", "3", {"code 1 or 2 please"}},
+            {p + "2", "", {}},
+            {p + "2", "3", {"code 1 or 2 please"}},
             {p + "2", "12", {"field length exceeds field size field size = 1", "code 1 or 2 please"}},
-            {p + "165", "9", {"code 1 or 2 please"}}, {p + "34", "(", {"numeric entry please"}},
-            {p + "12", "3", {}}, {p + "14", "4", {"code 1 to 3 please"}},
-            {p + "171", "9", {}}, {p + "174", "3", {"code 1, 2 or 9 please"}},
+            {p + "165", "9", {"code 1 or 2 please"}},
+            {p + "34", "(", {"numeric entry please"}},
+            {p + "12", "3", {}},
+            {p + "14", "4", {"code 1 to 3 please"}},
+            {p + "171", "9", {}},
+            {p + "174", "3", {"code 1, 2 or 9 please"}},
         });
         // The last item leads to the next row's serial, brought into view.
         At(0, 67);
@@ -317,15 +354,16 @@ TEST_F(TripScreensTest, ExpenditureBlocksShowTheSameSixLineColumnsButForPrefixTi
         QString householdCaption;
     };
     std::vector<std::tuple<std::string, QString, int>> columns[2];
-    for (const Block& b :
-         {Block{9,
-                "Block-6.1.Particulars of expenditure for all trips in last 365 days covered in block 5.1 (level - 06 to 10)",
-                {"FSUNO:", "SSS NO:", "SU NO:", "SHH NO:"},
-                "List of Error Messages detected by Data Validation Checks Household level"},
-          Block{10,
-                "Block-6.2.Particulars of expenditure for all trips in last 30 days covered in block 5.2 (level - 11 to 15)",
-                {"FSUNO:", "SU NO:", "SSS NO:", "SHH NO:"},
-                "List of Error Messages detected by Data Validation Checks block level"}}) {
+    for (const Block& b : {Block{9,
+                                 "Block-6.1.Particulars of expenditure for all trips in last 365 days "
+                                 "covered in block 5.1 (level - 06 to 10)",
+                                 {"FSUNO:", "SSS NO:", "SU NO:", "SHH NO:"},
+                                 "List of Error Messages detected by Data Validation Checks Household level"},
+                           Block{10,
+                                 "Block-6.2.Particulars of expenditure for all trips in last 30 days covered "
+                                 "in block 5.2 (level - 11 to 15)",
+                                 {"FSUNO:", "SU NO:", "SSS NO:", "SHH NO:"},
+                                 "List of Error Messages detected by Data Validation Checks block level"}}) {
         SCOPED_TRACE(b.index);
         ASSERT_TRUE(Open(b.index));
         EXPECT_EQ(screen->Label2->text(), b.title);
@@ -339,7 +377,8 @@ TEST_F(TripScreensTest, ExpenditureBlocksShowTheSameSixLineColumnsButForPrefixTi
             if (Grid()->ColumnVisible(c)) {
                 std::string field = Grid()->DataField(c);
                 if (field != "SLNO") field.replace(0, 4, "item");
-                columns[b.index - 9].emplace_back(field, Grid()->ColumnCaption(c), Grid()->ColumnWidthTwips(c));
+                columns[b.index - 9].emplace_back(field, Grid()->ColumnCaption(c),
+                                                  Grid()->ColumnWidthTwips(c));
             }
         QHeaderView* header = Grid()->View()->horizontalHeader();
         EXPECT_GE(header->height(), 6 * header->fontMetrics().lineSpacing());

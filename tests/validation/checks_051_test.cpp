@@ -553,18 +553,19 @@ TEST_F(Sch051Test, EntriesOfSpaces) {
     auto row5 = [](const std::string& col, const std::string& msg1, const std::string& msg2 = "") {
         return "B 5|01|" + col + "|" + msg1 + "|" + msg2 + "|Warn";
     };
-    RunCases("S051L06", 18, 5, ValBlk051_5,
-             {
-                 {"section 5 of spaces, item 4 of 2", {Member5(1, 20, "2", {{"B5I51", " "}})}, {}},
-                 {"section 7 of spaces, item 4 of 3", {Member5(1, 20, "3", {{"B5I732", " "}})}, {}},
-                 {"item 8 of spaces, aged 10", {Member5(1, 10, "3", {{"B5I8", " "}})}, {}},
-                 {"item 8 of spaces, aged 15",
-                  {Member5(1, 15, "3", {{"B5I8", " "}})},
-                  {row5(" 8", "Invalid code", " for age >=15")}},
-                 {"item 5.4.1 of a space not asked",
-                  {Member5(1, 20, "3", {{"B5I541", " "}})},
-                  {row5("5.4.1", "entry not any of 06-08 or 10 in item 5.1 ", "but entry exists in item 5.4.1")}},
-             });
+    RunCases(
+        "S051L06", 18, 5, ValBlk051_5,
+        {
+            {"section 5 of spaces, item 4 of 2", {Member5(1, 20, "2", {{"B5I51", " "}})}, {}},
+            {"section 7 of spaces, item 4 of 3", {Member5(1, 20, "3", {{"B5I732", " "}})}, {}},
+            {"item 8 of spaces, aged 10", {Member5(1, 10, "3", {{"B5I8", " "}})}, {}},
+            {"item 8 of spaces, aged 15",
+             {Member5(1, 15, "3", {{"B5I8", " "}})},
+             {row5(" 8", "Invalid code", " for age >=15")}},
+            {"item 5.4.1 of a space not asked",
+             {Member5(1, 20, "3", {{"B5I541", " "}})},
+             {row5("5.4.1", "entry not any of 06-08 or 10 in item 5.1 ", "but entry exists in item 5.4.1")}},
+        });
     Cells notBought;
     for (const char* c : {"B6I7", "B6I8", "B6I9", "B6I10", "B6I11", "B6I12", "B6I13", "B6I14", "B6I15"})
         notBought.emplace_back(c, "");

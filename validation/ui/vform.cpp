@@ -17,14 +17,14 @@ namespace {
 
 QString ScheduleText(int schType) {
     switch (schType) {
-    case 0:
-        return "0.0";
-    case 1:
-        return "211";
-    case 2:
-        return "051";
-    default:
-        return {};
+        case 0:
+            return "0.0";
+        case 1:
+            return "211";
+        case 2:
+            return "051";
+        default:
+            return {};
     }
 }
 
@@ -146,10 +146,14 @@ void vform::FormatErrorGrid() {
     };
     const QString item = Lbsch->text() == "0.0" ? "Seg-SSS/\nItem No" : "Item\nNo";
     const Setting settings[] = {
-        {"SEG", "Seg\nNo", 600, true},          {"SSS", "SSS\nNo", 600, true},
-        {"SSU", "SHH\nNo", 600, true},          {"BLK", "Block\nNo", 800, false},
-        {"ITEM", item, 1100, false},            {"COL", "Col\nNo", 600, false},
-        {"MSG1", "Description of Error", 5500, false}, {"MSG2", "Additional Message", 4000, false},
+        {"SEG", "Seg\nNo", 600, true},
+        {"SSS", "SSS\nNo", 600, true},
+        {"SSU", "SHH\nNo", 600, true},
+        {"BLK", "Block\nNo", 800, false},
+        {"ITEM", item, 1100, false},
+        {"COL", "Col\nNo", 600, false},
+        {"MSG1", "Description of Error", 5500, false},
+        {"MSG2", "Additional Message", 4000, false},
         {"MSGTYPE", "Error\nType", 800, false},
     };
     for (int c = 0; c < DataGrid2->ColumnCount(); ++c) {
