@@ -11,7 +11,7 @@ case "$what" in
   *) echo "usage: bash scripts/dev.sh run|test" >&2; exit 2 ;;
 esac
 
-packages=(g++ cmake ninja-build pkg-config qt6-base-dev libsqlite3-dev sqlite3 libgtest-dev libbenchmark-dev)
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev libsqlite3-dev sqlite3 libgtest-dev libbenchmark-dev clang-format)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -30,5 +30,11 @@ cmake --build build
 
 if [ "$what" = run ]; then
   exec ./build/app/r78
+fi
+# Every source file laid out by the repository's .clang-format.
+if ! out=$(cmake --build build --target format_check 2>&1); then
+  echo "$out" | grep -v '^\[' >&2
+  echo "Sources differ from .clang-format: run 'cmake --build build --target format'." >&2
+  exit 1
 fi
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j "$(nproc)"
