@@ -13,17 +13,10 @@ namespace r78 {
 namespace {
 
 SingleRecordParams Params() {
-    SingleRecordParams params;
-    HouseholdBlock(params, 13, "");
-    params.kind = RecordKind::HouseholdBlock1;
-    params.blockName = "1";
-    params.noRecordsMessage = "Block contains no records";
-    params.digitMessage = "numeric entry please ";
+    SingleRecordParams params = HouseholdIdentificationParams(13);
     params.blockCheck = [](SharedState& s, int) { ValBlk051_1(s); };
     params.header = HouseholdHeader("FSU NO:");
     params.scheduleHeading = "SCHEDULE 5.1: MULTIPLE INDICATOR SURVEY";
-    params.goToLabel = "&Go to Blk:";
-    params.rules = rule::HouseholdIdentification();
     return params;
 }
 

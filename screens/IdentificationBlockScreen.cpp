@@ -17,6 +17,18 @@ bool Among(const std::vector<std::string>& codes, const std::string& code) {
 
 }  // namespace
 
+SingleRecordParams HouseholdIdentificationParams(int index) {
+    SingleRecordParams params;
+    HouseholdBlock(params, index, "");
+    params.kind = RecordKind::HouseholdBlock1;
+    params.blockName = "1";
+    params.noRecordsMessage = "Block contains no records";
+    params.digitMessage = "numeric entry please ";
+    params.goToLabel = "&Go to Blk:";
+    params.rules = rule::HouseholdIdentification();
+    return params;
+}
+
 SurveyCodeGates HouseholdGates() {
     SurveyCodeGates gates;
     gates.box = 16;

@@ -25,6 +25,11 @@ struct SurveyCodeGates {
 // surveyed household, original or substitute, goes on to the other blocks.
 SurveyCodeGates HouseholdGates();
 
+// What a household's blocks 1-2 screen is given, alike on both detailed
+// schedules: its place and the household checks, the household key, its texts,
+// and the identification's rules; a screen adds its header, heading and block check.
+SingleRecordParams HouseholdIdentificationParams(int index);
+
 // Blocks 1 and 2 of a schedule: the identification boxes come pre-filled from
 // the sample list and locked; the survey code gates Save, Next and Go to Blk; and
 // Delete removes the entries of every block of the FSU or household, copied into

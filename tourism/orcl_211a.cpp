@@ -15,20 +15,13 @@ namespace r78 {
 namespace {
 
 SingleRecordParams Params() {
-    SingleRecordParams params;
-    HouseholdBlock(params, 4, "");
-    params.kind = RecordKind::HouseholdBlock1;
-    params.blockName = "1";
-    params.noRecordsMessage = "Block contains no records";
-    params.digitMessage = "numeric entry please ";
+    SingleRecordParams params = HouseholdIdentificationParams(4);
     params.blockCheck = [](SharedState& s, int) { ValBlk211_1(s); };
     params.header = {{"FSU NO:", HeaderItem::Value::Fsu},
                      {"SEGMENT NO:", HeaderItem::Value::Segment},
                      {"SSS NO:", HeaderItem::Value::Sss},
                      {"SHH NO:", HeaderItem::Value::Ssu}};
     params.scheduleHeading = "SCHEDULE 21.1: DOMESTIC TOURISM EXPENDITURE";
-    params.goToLabel = "&Go to Blk:";
-    params.rules = rule::HouseholdIdentification();
     return params;
 }
 
