@@ -6,10 +6,6 @@
 
 namespace r78 {
 
-std::string HouseholdTableName(int schType, int level) {
-    return std::string(schType == 1 ? "s211l0" : "s051l0") + std::to_string(level);
-}
-
 bool HouseholdIdInUse(SharedState& s, int schType, const std::string& sss, const std::string& ssu) {
     for (const auto* t : layout::ScheduleTables(schType)) {
         if (CountInto(s, *s.FsuConn,

@@ -5,9 +5,6 @@
 
 namespace r78 {
 
-// The nine block tables of schedule type 1 (S211L01..09) or 2 (S051L01..09).
-std::string HouseholdTableName(int schType, int level);
-
 // Another household of the FSU already has rows under this identification.
 bool HouseholdIdInUse(SharedState& s, int schType, const std::string& sss, const std::string& ssu);
 

@@ -11,6 +11,11 @@
 namespace r78 {
 namespace {
 
+// The nine block tables of schedule type 1 (s211l01..09) or 2 (s051l01..09).
+std::string HouseholdTableName(int schType, int level) {
+    return std::string(schType == 1 ? "s211l0" : "s051l0") + std::to_string(level);
+}
+
 using Texts = std::vector<std::string>;
 using test::ScriptedMessages;
 
