@@ -11,7 +11,6 @@ SingleRecordParams orcl_051I::Params() {
     SingleRecordParams p;
     HouseholdBlock(p, 21, "Block-8.Food insecurity of the HHD");
     p.kind = RecordKind::HouseholdBlock;
-    p.blockName = std::string("8");  // a bare literal here trips a false warning of g++ 12
     p.blockCheck = [](SharedState& s, int) { ValBlk051_8(s); };
     p.blockLevel = "(Level - 10 )";
     p.header = HouseholdHeader("FSU NO:");

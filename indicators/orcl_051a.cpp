@@ -89,14 +89,7 @@ orcl_051a::orcl_051a(SharedState& state) : IdentificationBlockScreen(state, Para
     grid2->setColumnStretch(4, 1);
     grid2->setRowStretch(11, 1);
 
-    auto* blocks = new QHBoxLayout;
-    blocks->addWidget(block1, 3);
-    blocks->addWidget(block2, 2);
-    auto* body = new QVBoxLayout;
-    body->addLayout(blocks);
-    body->addWidget(DataGrid, 1);
-    body->addStretch();
-    Compose(nullptr, body);
+    ComposeBlocks(block1, 3, block2, 2);
 
     Form_Load();
 }

@@ -15,7 +15,6 @@ SingleRecordParams Params(const SharedState& s) {
     SingleRecordParams params;
     HouseholdBlock(params, 15, "Block-4. Household Characteristics   ");
     params.kind = RecordKind::HouseholdBlock;
-    params.blockName = std::string("4");  // a bare literal here trips a false warning of g++ 12
     params.blockCheck = [](SharedState& state, int) { ValBlk051_4(state); };
     params.blockLevel = "(Level - 03 && 04 )";
     params.header = HouseholdHeader("FSU NO:");

@@ -26,7 +26,6 @@ SingleRecordParams orcl_051g::Params() {
     HouseholdBlock(p, 19,
                    "Block-6. Purchase/ construction of house(s)/ flat(s) by HHD for residential purpose");
     p.kind = RecordKind::HouseholdBlock;
-    p.blockName = std::string("6");  // a bare literal here trips a false warning of g++ 12
     p.blockCheck = [](SharedState& s, int) { ValBlk051_6(s); };
     p.blockLevel = "(Level - 08 )";
     p.header = HouseholdHeader("FSU NO:");

@@ -19,7 +19,6 @@ SingleRecordParams Params() {
     params.index = 1;
     params.kind = RecordKind::FsuBlock1;
     params.blockNo = 1;
-    params.blockName = "1";
     params.noRecordsMessage = "Block contains no records";
     params.digitMessage = "numeric entry please ";
     params.blockCheck = [](SharedState& s, int) { ValBlk000_1(s); };

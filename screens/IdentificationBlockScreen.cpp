@@ -1,5 +1,7 @@
 #include "screens/IdentificationBlockScreen.h"
 
+#include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <stdexcept>
 
@@ -21,7 +23,6 @@ SingleRecordParams HouseholdIdentificationParams(int index) {
     SingleRecordParams params;
     HouseholdBlock(params, index, "");
     params.kind = RecordKind::HouseholdBlock1;
-    params.blockName = "1";
     params.noRecordsMessage = "Block contains no records";
     params.digitMessage = "numeric entry please ";
     params.goToLabel = "&Go to Blk:";
@@ -67,6 +68,18 @@ void IdentificationBlockScreen::PrefillFsuIdentification(const std::string& schC
                                   s_.FsuSector,     s_.FsuStateRegion, s_.FsuDistrict, s_.FsuStratum,
                                   s_.FsuSubStratum, s_.FsuSubRound};
     for (int box = 0; box < 10; ++box) SetBox(box, values[box]);
+}
+
+void IdentificationBlockScreen::ComposeBlocks(QWidget* block1, int block1Stretch, QWidget* block2,
+                                              int block2Stretch) {
+    auto* blocks = new QHBoxLayout;
+    blocks->addWidget(block1, block1Stretch);
+    blocks->addWidget(block2, block2Stretch);
+    auto* body = new QVBoxLayout;
+    body->addLayout(blocks);
+    body->addWidget(DataGrid, 1);
+    body->addStretch();
+    Compose(nullptr, body);
 }
 
 void IdentificationBlockScreen::Prefill(bool afterDelete) {

@@ -80,6 +80,10 @@ protected:
     void DeleteRecord() override;
     void RecordDeleted() override;
 
+    // A household's screen laid out: blocks 1 and 2 side by side in these
+    // proportions, the error list below them across the screen's width.
+    void ComposeBlocks(QWidget* block1, int block1Stretch, QWidget* block2, int block2Stretch);
+
     const SurveyCodeGates gates_;
 
 private:

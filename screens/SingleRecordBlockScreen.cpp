@@ -17,7 +17,10 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
 SingleRecordBlockScreen::SingleRecordBlockScreen(SharedState& s, SingleRecordParams params)
-    : BlockScreen(s, params), params_(std::move(params)), record_(s, params_.index, params_.kind) {
+    : BlockScreen(s, params),
+      params_(std::move(params)),
+      record_(s, params_.index, params_.kind),
+      blockName_(std::to_string(static_cast<long>(params_.blockNo))) {
     for (int i = 0; i < record_.BoxCount(); ++i) {
         rules_.push_back(FindRule(params_.rules, record_.BoxColumn(i).name));
         auto* box = new ui::TextBox(this);
@@ -119,7 +122,7 @@ void SingleRecordBlockScreen::Form_Load() {
                 SetBox(static_cast<int>(k), texts[k]);
         }
     } catch (const std::exception& e) {
-        Report("Block " + params_.blockName + " could not be read from the FSU's file.", e);
+        Report("Block " + blockName_ + " could not be read from the FSU's file.", e);
         loaded_ = false;
         return;
     }
@@ -216,7 +219,7 @@ SingleRecordBlockScreen::SaveOutcome SingleRecordBlockScreen::CmdSave_Click() {
             record_.Update(texts);
         }
     } catch (const std::exception& e) {
-        Report("Block " + params_.blockName + " was not saved.", e);
+        Report("Block " + blockName_ + " was not saved.", e);
         return SaveOutcome::Failed;
     }
     RecordSaved(inserted);
@@ -249,10 +252,10 @@ void SingleRecordBlockScreen::CmdDelete_Click() {
 void SingleRecordBlockScreen::LeaveForNeighbour(int index, const std::string& direction) {
     if (ExistsFlag() == 0) {
         if (JoinedBoxes().empty()) {
-            ErrBeep("Block-" + params_.blockName + " is blank can't proceed to " + direction + " block");
+            ErrBeep("Block-" + blockName_ + " is blank can't proceed to " + direction + " block");
             return;
         }
-        if (s_.Messages->YesNo("Save Block-" + params_.blockName + " before navigating to " + direction +
+        if (s_.Messages->YesNo("Save Block-" + blockName_ + " before navigating to " + direction +
                                " block?") &&
             CmdSave_Click() == SaveOutcome::Failed)
             return;
@@ -275,7 +278,7 @@ void SingleRecordBlockScreen::CmdExit_Click() {
             if (AsksOnExit(i)) joined += Box(i);
         // A save refused by its gate still leaves; one the file refused keeps the
         // screen, so the entries are not lost.
-        if (!joined.empty() && s_.Messages->YesNo("Save Block-" + params_.blockName + " before exiting?") &&
+        if (!joined.empty() && s_.Messages->YesNo("Save Block-" + blockName_ + " before exiting?") &&
             CmdSave_Click() == SaveOutcome::Failed)
             return;
     }
@@ -289,7 +292,7 @@ void SingleRecordBlockScreen::Cmdval_Click() {
     try {
         RunBlockCheck(params_.blockNo, params_.noRecordsMessage, params_.blockCheck);
     } catch (const std::exception& e) {
-        Report("Block " + params_.blockName + " was not validated.", e);
+        Report("Block " + blockName_ + " was not validated.", e);
     }
 }
 

@@ -15,7 +15,6 @@ namespace r78 {
 // and odd hooks.
 struct SingleRecordParams : BlockParams {
     RecordKind kind = RecordKind::HouseholdBlock;
-    std::string blockName;  // "4" in "Save Block-4 before exiting?"
     std::string noRecordsMessage = "block contains no records";
     std::string digitMessage = "numeric  entry please ";
     // False: every character may be typed, and the Enter check is the only guard.
@@ -117,6 +116,8 @@ protected:
 
     const SingleRecordParams params_;
     const BlockRecord record_;
+    // "4" in "Save Block-4 before exiting?": the block number of a one-row block is whole.
+    const std::string blockName_;
 
 private:
     // Runs box's declared rule on its text; a rewrite goes back into the box.

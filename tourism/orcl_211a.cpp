@@ -98,15 +98,7 @@ orcl_211a::orcl_211a(SharedState& state) : IdentificationBlockScreen(state, Para
     grid2->setColumnStretch(3, 1);
     grid2->setRowStretch(11, 1);
 
-    // Both blocks side by side; the error list below them, the screen's width.
-    auto* blocks = new QHBoxLayout;
-    blocks->addWidget(block1, 1);
-    blocks->addWidget(block2, 1);
-    auto* body = new QVBoxLayout;
-    body->addLayout(blocks);
-    body->addWidget(DataGrid, 1);
-    body->addStretch();
-    Compose(nullptr, body);
+    ComposeBlocks(block1, 1, block2, 1);
 
     Form_Load();
 }

@@ -16,9 +16,6 @@ SingleRecordParams Params(const SharedState& state) {
     SingleRecordParams params;
     HouseholdBlock(params, 6, "Block-4. Household Characteristics   ");
     params.kind = RecordKind::HouseholdBlock;
-    // Made from a character: g++ 12 at -O2 takes the assignment of the literal
-    // here for an overlapping copy (a false -Wrestrict).
-    params.blockName = std::string(1, '4');
     params.blockCheck = [](SharedState& s, int) { ValBlk211_4(s); };
     params.header = {{"FSU NO:", HeaderItem::Value::Fsu},
                      {"SU NO:", HeaderItem::Value::Segment},

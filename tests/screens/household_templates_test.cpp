@@ -79,7 +79,6 @@ private:
         SingleRecordParams p;
         p.index = 21;
         p.blockNo = 8;
-        p.blockName = "8";
         p.rules = {rule::Code("B8I1", "1,2,x", "code 1 or 2 please")};
         return p;
     }
