@@ -21,9 +21,20 @@ bool FileInUse(sqlite3* db) {
     return rc == SQLITE_BUSY || rc == SQLITE_LOCKED;
 }
 
+// The last failure on db was a write to a file that was moved or deleted while
+// it was open: the connection still holds the old file, so it keeps refusing
+// until the file is opened again, even after it is put back.
+bool FileMoved(sqlite3* db) { return sqlite3_extended_errcode(db) == SQLITE_READONLY_DBMOVED; }
+
 // SQLite's text of the last failure on db. When another program holds the file,
-// the operator is told so first, in plain words, and what became of the action.
+// or the file has gone from its folder, the operator is told so first, in plain
+// words, and what became of the action.
 std::string FailureText(sqlite3* db, const std::filesystem::path& file, std::string_view sql, bool reading) {
+    if (FileMoved(db))
+        return "The file " + file.string() +
+               " was moved or deleted while it was open, so nothing was saved. Put it back and choose the "
+               "FSU again on the control screen. (" +
+               sqlite3_errmsg(db) + ")";
     if (FileInUse(db))
         return "The file " + file.string() + " is in use by another program" +
                (reading ? " and could not be read." : ", so nothing was saved.") +

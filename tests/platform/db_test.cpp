@@ -524,6 +524,30 @@ INSTANTIATE_TEST_SUITE_P(
                   "could not be read"}),
     [](const auto& info) { return info.param.name; });
 
+// The FSU file moved away (or deleted) while a screen has it open: a save is
+// told so in plain words, and nothing reaches the file where it went.
+TEST_F(DbTest, ASaveToAFileMovedWhileOpenIsToldSoAndWritesNothing) {
+    auto conn = Open();
+    const fs::path moved = dir_ / "moved.db";
+    fs::rename(file_, moved);
+    try {
+        Transaction tx(*conn);
+        conn->Execute("insert into t values ('1', 'x')");
+        tx.Commit();
+        ADD_FAILURE() << "a save reached a moved file";
+    } catch (const DbError& e) {
+        const std::string text = e.what();
+        EXPECT_EQ(text.find("The file " + file_.string() +
+                            " was moved or deleted while it was open, so nothing "
+                            "was saved. Put it back and choose the FSU again on the control screen."),
+                  0u)
+            << text;
+    }
+    EXPECT_FALSE(conn->InTransaction());
+    auto there = Connection::Open(moved);
+    EXPECT_EQ(Count(*there), 0);
+}
+
 // --- Recordset --------------------------------------------------------------------
 
 class RecordsetTest : public DbTest {
