@@ -71,7 +71,14 @@ void CreateFsuFile(const SharedState& s, const std::string& fsuNo) {
     auto partial = target;
     partial += ".partial";
     try {
-        std::filesystem::copy_file(blank, partial, std::filesystem::copy_options::overwrite_existing);
+        std::error_code ec;
+        if (!std::filesystem::is_regular_file(blank, ec))
+            throw std::runtime_error("The blank template " + blank.string() +
+                                     " is missing, so the FSU's file cannot be made.");
+        if (!std::filesystem::copy_file(blank, partial, std::filesystem::copy_options::overwrite_existing,
+                                        ec))
+            throw std::runtime_error("The blank template " + blank.string() + " could not be copied to " +
+                                     partial.parent_path().string() + ": " + ec.message() + ".");
         // Opening reads the copy's table definitions: a file that is no database,
         // or one cut short, fails here.
         std::unique_ptr<db::Connection> conn;

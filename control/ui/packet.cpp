@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QVBoxLayout>
+#include <filesystem>
 
 #include "control/FsuRegistration.h"
 #include "control/HouseholdSearch.h"
@@ -310,12 +311,20 @@ void packet::Text1_KeyDown(int& keyCode) {
     // The listing flags belong to the FSU being registered; other keys leave the
     // registered FSU's flags alone, so its saved block 1 never looks unsaved.
     s_.HasS000L01 = s_.HasS000L02 = s_.HasS000L03 = 0;
+    auto fail = [this](const std::string& cause) {
+        s_.FsuOpen = false;
+        // The caption of an FSU registered before would say it is still open.
+        Lbfsunoreg->setText("SAMPLE BLK SRLNO NOT YET REGISTERED");
+        s_.Messages->OkBox("The FSU could not be registered.\n\n" + cause);
+        Text1->setFocus();
+    };
     try {
         Register();
+    } catch (const std::filesystem::filesystem_error& e) {
+        // The data folder or the FSU's file: the path and the system's reason.
+        fail(e.path1().string() + ": " + e.code().message() + ".");
     } catch (const std::exception& e) {
-        s_.FsuOpen = false;
-        s_.Messages->OkBox(std::string("The FSU could not be registered.\n\n") + e.what());
-        Text1->setFocus();
+        fail(e.what());
     }
 }
 

@@ -228,6 +228,22 @@ TEST_F(PacketTest, DamagedTemplateRegistersNothingUntilItIsMended) {
     EXPECT_EQ(screen->Lbfsunoreg->text(), "SAMPLE FSU NO: 10001 REGISTERED");
 }
 
+// Found by registering a second FSU after the blank template was taken away.
+TEST_F(PacketTest, MissingTemplateIsNamedAndTheEarlierFsusCaptionGoes) {
+    Choose(kSch00);
+    Register("10001");
+    ASSERT_EQ(screen->Lbfsunoreg->text(), "SAMPLE FSU NO: 10001 REGISTERED");
+    stdfs::remove(drive.BlankPath());
+    messages.shown.clear();
+    Register("10002");
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.Texts()[1], "The FSU could not be registered.\n\nThe blank template " +
+                                       drive.BlankPath().string() +
+                                       " is missing, so the FSU's file cannot be made.");
+    EXPECT_FALSE(state.FsuOpen);
+    EXPECT_EQ(screen->Lbfsunoreg->text().toStdString(), "SAMPLE BLK SRLNO NOT YET REGISTERED");
+}
+
 TEST_F(PacketTest, DataFileWithoutTheFsusSampleListRowIsRefused) {
     MakeFsuFile("10001");
     Exec("10001", "delete from samplelist where fsuno = '10001'");
