@@ -87,9 +87,15 @@ orcl_000a::orcl_000a(SharedState& state) : IdentificationBlockScreen(state, Para
         {"18.", "Survey Code"},
         {"19.", "Reason Subs."},
     };
-    for (int box = 0; box <= 18; ++box) AddItem(grid1, box, 0, items1[box][0], items1[box][1], box);
-    grid1->setColumnStretch(3, 1);
-    grid1->setRowStretch(19, 1);
+    // The FSU's particulars (items 1 to 10) on the left, what the field staff
+    // found (11 to 19) beside them: the error list below needs the height.
+    for (int box = 0; box <= 18; ++box) {
+        const bool left = box < 10;
+        AddItem(grid1, left ? box : box - 10, left ? 0 : 4, items1[box][0], items1[box][1], box);
+    }
+    grid1->setColumnMinimumWidth(3, 16);
+    grid1->setColumnStretch(7, 1);
+    grid1->setRowStretch(10, 1);
 
     auto* block2 = new QGroupBox("  Block - 2. Particulars of Field Operation   ( Level - 01)", this);
     auto* grid2 = new QGridLayout(block2);
@@ -126,14 +132,7 @@ orcl_000a::orcl_000a(SharedState& state) : IdentificationBlockScreen(state, Para
     place(28, 9, 3);
     grid2->setColumnStretch(4, 1);
 
-    auto* right = new QVBoxLayout;
-    right->addWidget(block2);
-    right->addWidget(DataGrid, 1);
-    right->addStretch();
-    auto* body = new QHBoxLayout;
-    body->addWidget(block1, 2);
-    body->addLayout(right, 3);
-    Compose(headings, body);
+    ComposeBlocks(block1, 3, block2, 2, headings);
 
     Form_Load();
 }

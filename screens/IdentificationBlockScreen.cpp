@@ -71,7 +71,7 @@ void IdentificationBlockScreen::PrefillFsuIdentification(const std::string& schC
 }
 
 void IdentificationBlockScreen::ComposeBlocks(QWidget* block1, int block1Stretch, QWidget* block2,
-                                              int block2Stretch) {
+                                              int block2Stretch, QLayout* headings) {
     auto* blocks = new QHBoxLayout;
     blocks->addWidget(block1, block1Stretch);
     blocks->addWidget(block2, block2Stretch);
@@ -79,7 +79,7 @@ void IdentificationBlockScreen::ComposeBlocks(QWidget* block1, int block1Stretch
     body->addLayout(blocks);
     body->addWidget(DataGrid, 1);
     body->addStretch();
-    Compose(nullptr, body);
+    Compose(headings, body);
 }
 
 void IdentificationBlockScreen::Prefill(bool afterDelete) {

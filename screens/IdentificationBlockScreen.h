@@ -80,9 +80,11 @@ protected:
     void DeleteRecord() override;
     void RecordDeleted() override;
 
-    // A household's screen laid out: blocks 1 and 2 side by side in these
-    // proportions, the error list below them across the screen's width.
-    void ComposeBlocks(QWidget* block1, int block1Stretch, QWidget* block2, int block2Stretch);
+    // The screen laid out: its headings (the household schedule's by default),
+    // blocks 1 and 2 side by side in these proportions, the error list below them
+    // across the screen's width, so that every column of the list is in view.
+    void ComposeBlocks(QWidget* block1, int block1Stretch, QWidget* block2, int block2Stretch,
+                       QLayout* headings = nullptr);
 
     const SurveyCodeGates gates_;
 
