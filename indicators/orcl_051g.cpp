@@ -1,7 +1,7 @@
 #include "indicators/orcl_051g.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
+#include <QVBoxLayout>
 
 #include "validation/checks_051.h"
 
@@ -86,24 +86,32 @@ orcl_051g::orcl_051g(SharedState& state) : SingleRecordBlockScreen(state, Params
     auto* items = new QGridLayout;
     items->setVerticalSpacing(6);
     items->setHorizontalSpacing(12);
-    for (int box = 0; box <= LastBox(); ++box) AddItem(items, box, 0, "", labels[box], box);
-    // The group labels stand left of the items they qualify, narrow enough to
-    // leave the error list its room.
-    auto group = [&](const QString& text, int firstRow, int rows) {
+    // Items 1 to 10 on the left, 11 to 19 beside them, so that the error list
+    // below has the screen's width and the height to show its rows.
+    constexpr int kLeftRows = 10;
+    for (int box = 0; box <= LastBox(); ++box) {
+        const bool left = box < kLeftRows;
+        AddItem(items, left ? box : box - kLeftRows, left ? 0 : 4, "", labels[box], box);
+    }
+    // The group labels stand left of the items they qualify.
+    auto group = [&](const QString& text, int firstBox, int rows) {
         QLabel* label = ui::TextLabel(text, this);
         label->setWordWrap(true);
         label->setFixedWidth(label->fontMetrics().horizontalAdvance(" If 1 in item 1") + 4);
-        items->addWidget(label, firstRow, 0, rows, 1, Qt::AlignRight | Qt::AlignVCenter);
+        const bool left = firstBox < kLeftRows;
+        items->addWidget(label, left ? firstBox : firstBox - kLeftRows, left ? 0 : 4, rows, 1,
+                         Qt::AlignRight | Qt::AlignVCenter);
     };
     group(" If 1 in item 1", 1, 3);
     group("in sq. ft && in whole no.", 11, 5);
-    items->setRowStretch(LastBox() + 1, 1);
-    items->setColumnStretch(3, 1);
+    items->setColumnMinimumWidth(3, 16);
+    items->setColumnStretch(7, 1);
 
-    auto* body = new QHBoxLayout;
+    auto* body = new QVBoxLayout;
     body->addLayout(items);
-    body->addSpacing(24);
+    body->addSpacing(12);
     body->addWidget(DataGrid, 1);
+    body->addStretch();
     Compose(nullptr, body);
 
     Form_Load();
