@@ -567,9 +567,11 @@ long Run(int schType) {
     if (schType == 0) {
         ValidationRun run(g->s, ValidationRun::Kind::Listing);
         ValSch000(g->s);
+        run.Commit();
     } else {
         ValidationRun run(g->s, ValidationRun::Kind::Households, false);
         CheckAllHouseholds(g->s, run, schType);
+        run.Commit();
     }
     return ErrorRows();
 }

@@ -281,12 +281,15 @@ void BlockScreen::RunBlockCheck(double blockNo, const std::string& noRecordsMess
     }
     run.ClearErrorRows();
     check(s_, rows);
+    // Stored before it is shown, so that the list on the screen is the one in the file.
+    run.Commit();
     ShowErrorList(kBlockLevelCaption);
 }
 
 void BlockScreen::RunHouseholdCheck(const HouseholdCheck& check, const QString& caption) {
     ValidationRun run(s_, ValidationRun::Kind::AsIs);
     check(s_);
+    run.Commit();
     ShowErrorList(caption);
 }
 

@@ -69,10 +69,12 @@ ClosingOutcome CloseFsu(SharedState& s, Closing closing) {
     if (closing != Closing::Freeze) {
         ValidationRun run(s, ValidationRun::Kind::Listing);
         out.listing = ValSch000(s);
-        if (run.CriticalRows() >= 1)
-            return Outcome(Result::Refused, freeze ? kCoverageNotFrozen : kCoverageNotComplete, out);
-        // The mark is committed with the run that passed it.
-        if (!MarkEntryComplete(s))
+        const bool refused = run.CriticalRows() >= 1;
+        // The mark is committed with the run that passed it; neither is answered before.
+        const bool marked = !refused && MarkEntryComplete(s);
+        run.Commit();
+        if (refused) return Outcome(Result::Refused, freeze ? kCoverageNotFrozen : kCoverageNotComplete, out);
+        if (!marked)
             return Outcome(Result::NoSampleListRow,
                            freeze ? "The FSU's sample-list row was not found: data not frozen"
                                   : "The FSU's sample-list row was not found: entry status not updated",
@@ -82,6 +84,7 @@ ClosingOutcome CloseFsu(SharedState& s, Closing closing) {
     {
         ValidationRun run(s, ValidationRun::Kind::Listing);
         out.listing = ValSch000(s);
+        run.Commit();
         if (run.CriticalRows() >= 1) {
             out.errors = {"0.0", kFreezeListingErrorsSql,
                           "List of Error Messages detected by Data Validation Checks Sch 0.0"};
@@ -102,6 +105,7 @@ ClosingOutcome CloseFsu(SharedState& s, Closing closing) {
                        "List of Error Messages detected by Data Validation Checks Sch 5.1"}}) {
         ValidationRun run(s, ValidationRun::Kind::Households, false);
         CheckAllHouseholds(s, run, h.schType);
+        run.Commit();
         if (run.CriticalRows() >= 1) {
             out.errors = {h.schedule, kHouseholdErrorsSql, h.caption};
             return Outcome(Result::Refused, h.refusal, out);

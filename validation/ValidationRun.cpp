@@ -1,6 +1,6 @@
 #include "validation/ValidationRun.h"
 
-#include <exception>
+#include <string>
 
 namespace r78 {
 
@@ -9,8 +9,7 @@ ValidationRun::ValidationRun(SharedState& s, Kind kind, bool clearRows)
       savedSss_(s.CurSss),
       savedSsu_(s.CurSsu),
       savedRunAll_(s.ValRunAll),
-      savedRunSch0_(s.ValRunSch0),
-      failuresBefore_(std::uncaught_exceptions()) {
+      savedRunSch0_(s.ValRunSch0) {
     if (kind == Kind::Listing) {
         s.ValRunAll = true;
         s.ValRunSch0 = true;
@@ -44,22 +43,28 @@ void ValidationRun::ClearErrorRows() {
     tx.Commit();
 }
 
-ValidationRun::~ValidationRun() {
-    const bool failed = std::uncaught_exceptions() > failuresBefore_;
+void ValidationRun::Commit() {
+    static const std::string kNotStored = "The validation results could not be stored.\n";
+    if (!s_.FsuConn) throw db::DbError(kNotStored + "No FSU database is open");
     try {
-        if (s_.FsuConn && s_.FsuConn->InTransaction()) {
-            if (failed)
-                s_.FsuConn->RollbackTrans();
-            else
-                s_.FsuConn->CommitTrans();
-        }
-    } catch (...) {
-        // The rows of the run are lost with the connection's transaction; the
-        // run's own failure, if any, is what the operator is told.
+        s_.FsuConn->CommitTrans();
+    } catch (const db::DbError& e) {
+        // A refused COMMIT leaves the transaction open: end it, so that the file
+        // keeps the earlier list and the connection is free for the next action.
         try {
             s_.FsuConn->RollbackTrans();
         } catch (...) {
         }
+        throw db::DbError(kNotStored + e.what());
+    }
+    committed_ = true;
+}
+
+ValidationRun::~ValidationRun() {
+    try {
+        if (!committed_ && s_.FsuConn && s_.FsuConn->InTransaction()) s_.FsuConn->RollbackTrans();
+    } catch (...) {
+        // SQLite rolls back an open transaction when the connection closes.
     }
     s_.CurSss = savedSss_;
     s_.CurSsu = savedSsu_;

@@ -6,10 +6,11 @@ namespace r78 {
 
 // One validation run, from its start to its end on every path. The run holds one
 // transaction for the deletion of the FSU's earlier error rows and the rows it
-// writes: committed when the run ends, rolled back when a check fails part way
-// (an exception leaves the run's scope), so the operator never finds half a list
-// in place of the last complete one. Starting it sets the run flags for its kind,
-// resets the counters, makes the severity critical and deletes the earlier rows.
+// writes: committed by Commit before the list is shown or the outcome answered,
+// rolled back when the run ends without it (a check failed part way, or the file
+// refused the commit), so the operator never finds half a list in place of the
+// last complete one. Starting it sets the run flags for its kind, resets the
+// counters, makes the severity critical and deletes the earlier rows.
 // Ending it, also on a failure, puts back the household and the run flags that
 // were in force before, so that no screen is left pointing at another household
 // or run, and leaves the severity critical.
@@ -31,6 +32,10 @@ public:
     // Deletes the FSU's error rows within the run.
     void ClearErrorRows();
 
+    // Stores the run's rows. A refused commit is rolled back, so the earlier list
+    // stays in the file, and throws a DbError telling the operator so.
+    void Commit();
+
     // Critical rows written so far.
     long CriticalRows() const { return s_.ValCritCount; }
 
@@ -38,7 +43,7 @@ private:
     SharedState& s_;
     std::string savedSss_, savedSsu_;
     bool savedRunAll_, savedRunSch0_;
-    int failuresBefore_;  // exceptions in flight when the run began
+    bool committed_ = false;
 };
 
 }  // namespace r78

@@ -488,6 +488,23 @@ TEST_F(FreezeTest, ListingRunFailingPartWayOnExitMarksNothing) {
     EXPECT_EQ(Value("select group_concat(msg1) from val_error where fsuno = '10001'"), "earlier");
 }
 
+TEST_F(FreezeTest, EntryCompleteMarkTheFileRefusesIsNotReportedAsMade) {
+    Exec("10001", "insert into val_error (fsuno, srlno, blk, msg1) values ('10001', 1, 'B 9', 'earlier')");
+    const auto reader = db::Connection::Open(FsuFile("10001"));
+    reader->Execute("BEGIN");
+    reader->Query("select count(*) from samplelist");
+    Answers({true});
+    Click(screen->CmdExit);
+    reader->Execute("ROLLBACK");
+
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_TRUE(messages.shown[1].text.starts_with(
+        "The entry status could not be updated.\n\nThe validation results could not be stored."))
+        << messages.shown[1].text;
+    EXPECT_EQ(Status("entsts"), kNull);
+    EXPECT_EQ(Value("select group_concat(msg1) from val_error where fsuno = '10001'"), "earlier");
+}
+
 struct ExitCase {
     const char* name;
     std::function<void(FreezeTest&)> prepare;

@@ -715,6 +715,7 @@ TEST_F(Block6Test, ValidateBlockListsTheChecksOfEachPart) {
         ValidationRun run(f.s, ValidationRun::Kind::AsIs);
         f.s.ValBlockNo = 6;
         ValBlk000_6A(f.s, LoadTableData(f.s, 2));
+        run.Commit();
     }
     EXPECT_EQ(f.ErrorLines(), listed);
 

@@ -8,6 +8,7 @@
 #include "screens/SingleRecordBlockScreen.h"
 #include "tests/support/FsuFile.h"
 #include "tests/support/ScreenDriver.h"
+#include "validation/ErrorLog.h"
 
 // The household paths of both block-screen templates, on screens made for the
 // test over Schedule 5.1's tables of blocks 4.1 (a list) and 8 (one row).
@@ -35,6 +36,10 @@ private:
         p.rules = {rule::Positive("SLNO", true), rule::AnyDigits("B41C2")};
         p.lastEditField = "B41C2";
         p.emptyBlock = gate;
+        // One error row for each row of the block, so that each run's list shows its own length.
+        p.blockCheck = [](SharedState& s, int rows) {
+            for (int i = 0; i < rows; ++i) LogValError(s, "B 4.1", "", "", "checked", "");
+        };
         p.emptyBlockMessage = gate == GridParams::EmptyBlock::Refuse
                                   ? "Block-4.1 can not be left empty"
                                   : "current block is empty. Do you want to Proceed?";
@@ -189,6 +194,31 @@ TEST_F(HouseholdTemplatesTest, AnUpdateThatFindsNoRowIsNotASave) {
     EXPECT_EQ(f.s.BlkRecExists, 1);
     EXPECT_EQ(screen->Text1[0]->text(), "2");
     EXPECT_EQ(Read("select B8I1 from S051L09"), "1");
+}
+
+// Another program reading the FSU file keeps the run from storing its list: the
+// operator is told, and the list shown is the earlier run's, which the file keeps.
+TEST_F(HouseholdTemplatesTest, ValidateBlockWhoseListTheFileRefusesShowsTheEarlierList) {
+    const auto addRow = [&](const char* slno) {
+        f.Insert("S051L04", {{"FSUNO", "10001"}, {"SSS", "2"}, {"SSU", "07"}, {"SLNO", slno}});
+    };
+    addRow("01");
+    TestGrid* screen = OpenGrid();
+    Click(screen->Cmdval);
+    ASSERT_EQ(screen->DataGrid->RecordCount(), 1);
+    addRow("02");
+    const auto reader = db::Connection::Open(f.s.FsuConn->Path());
+    reader->Execute("BEGIN");
+    reader->Query("select count(*) from val_error");
+    Click(screen->Cmdval);
+    reader->Execute("ROLLBACK");
+
+    ASSERT_EQ(f.messages.Texts().size(), 1u);
+    const std::string told = f.messages.Texts()[0];
+    EXPECT_NE(told.find("The validation results could not be stored.\nThe file "), std::string::npos) << told;
+    EXPECT_NE(told.find("is in use by another program"), std::string::npos) << told;
+    EXPECT_EQ(f.ErrorLines().size(), 1u);
+    EXPECT_EQ(screen->DataGrid->RecordCount(), 1);
 }
 
 TEST_F(HouseholdTemplatesTest, ABlankGoToTextKeepsTheFocusAndATextThatIsNoNumberBeeps) {

@@ -493,6 +493,7 @@ TEST_F(TripBlocksTest, ValidationsStoreTheRowInHandAndListTheirChecksUnderTheirC
             ValidationRun run(f.s, ValidationRun::Kind::AsIs);
             f.s.ValBlockNo = c.blockNo;
             c.check(f.s, LoadTableData(f.s, c.index));
+            run.Commit();
         }
         EXPECT_EQ(f.ErrorLines(), listed);
         EXPECT_FALSE(screen->DataGrid->isHidden());
@@ -505,6 +506,7 @@ TEST_F(TripBlocksTest, ValidationsStoreTheRowInHandAndListTheirChecksUnderTheirC
         {
             ValidationRun run(f.s, ValidationRun::Kind::AsIs);
             ValHH211(f.s);
+            run.Commit();
         }
         EXPECT_EQ(f.ErrorLines(), household);
         EXPECT_EQ(screen->DataGrid->Caption(), c.householdCaption);

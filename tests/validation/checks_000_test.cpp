@@ -77,6 +77,7 @@ protected:
         {
             ValidationRun run(f.s, ValidationRun::Kind::Listing);
             ValSch000(f.s);
+            run.Commit();
         }
         EXPECT_TRUE(f.s.ValIsCritical);
         EXPECT_EQ(f.s.ValBlockNo, 6);
@@ -443,6 +444,7 @@ TEST_F(ListingChecksTest, CriticalFindingAfterTheCapStillRefuses) {
         f.s.ValIsCritical = true;
         ValSch000(f.s);  // no block 1
         EXPECT_EQ(run.CriticalRows(), 1);
+        run.Commit();
     }
     const auto rows = f.ErrorRows();
     ASSERT_EQ(rows.size(), 400u);

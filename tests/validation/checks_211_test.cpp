@@ -825,6 +825,7 @@ TEST_F(Schedule211Test, HouseholdOfAWholeFsuRunWritesItsKey) {
         f.s.CurSsu = "01";
         ValHH211(f.s);
         EXPECT_EQ(run.CriticalRows(), 1);
+        run.Commit();
     }
     const auto rows = f.ErrorRows();
     ASSERT_EQ(rows.size(), 1u);

@@ -184,6 +184,7 @@ TEST_F(ErrorLogTest, RunThatEndsCommitsAndOneThatFailsPartWayLeavesThePreviousLi
         {
             ValidationRun run(f.s, kind);
             for (const char* msg : {"earlier 1", "earlier 2"}) LogValError(f.s, " 3", "1", "1", msg, "");
+            run.Commit();
         }
         EXPECT_EQ(CommittedMessages(f), (Lines{"earlier 1", "earlier 2"}));
 

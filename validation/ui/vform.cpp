@@ -104,6 +104,7 @@ void vform::CmdVal000_Click() {
         Lbsch->setText("0.0");
         ValidationRun run(s_, ValidationRun::Kind::Listing);
         const ListingSummary summary = ValSch000(s_);
+        run.Commit();
         if (s_.Packet) s_.Packet->ShowListingSummary(summary.entered, summary.cnt211, summary.cnt051);
         ListErrors("0.0", kBlockErrorsSql,
                    "List of Error Messages detected by Data Validation Checks Sch 0.0");
@@ -117,7 +118,9 @@ void vform::HouseholdRun(int schType) {
         ValidationRun run(s_, ValidationRun::Kind::Households, false);
         const QString schedule = ScheduleText(schType);
         Lbsch->setText(schedule);
-        if (CheckAllHouseholds(s_, run, schType) > 0)
+        const int households = CheckAllHouseholds(s_, run, schType);
+        run.Commit();
+        if (households > 0)
             ListErrors(schedule, kHouseholdErrorsSql,
                        schType == 1 ? "List of Error Messages detected by Data Validation Checks Sch 211"
                                     : "List of Error Messages detected by Data Validation Checks Sch 5.1");
