@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <optional>
 #include <string>
 
@@ -12,17 +13,35 @@ namespace r78 {
 // (survey code 1 or 2) and casualty (3). Clears the schedule's room flags.
 void CountSurveyedBySss(SharedState& s, int schType, const std::string& fsuNo);
 
+// The figures of one recount of a schedule's households in the FSU.
 struct HouseholdCounts {
     bool householdEntered = false;  // the household asked about has its block-1 row
     int households = 0;             // surveyed and casualty households entered in the FSU
+    // Per stratum (1 to MaxSss): surveyed and casualty households entered, and
+    // whether they reach the listing's total.
+    std::array<int, 7> asurvdBySss{}, acasualtyBySss{}, sssFull{};
 };
 
 // Recounts the FSU's households of schedule type 1 or 2, marks each stratum whose
 // entered households reach the listing's total as full, tells whether the
 // household (its SSS and SSU texts) has its block-1 row, and writes the counts to
-// the listing's block 6, block 1 and the sample list of the FSU file. HhExists and
-// HhCountBySch take the figures returned. Any other schedule type, or no FSU file
-// open, does nothing and gives nothing.
+// the listing's block 6 (the household's stratum), block 1 and the sample list of
+// the FSU file, all three or none: inside a transaction open on the connection
+// (as part of it), else in one of its own. Changes nothing in memory: the
+// figures are returned, for the caller to take (TakeHhCounts) once what it
+// writes with them is committed. Any other schedule type, or no FSU file open,
+// does nothing and gives nothing.
+std::optional<HouseholdCounts> WriteHhCounts(const SharedState& s, int schType, const std::string& fsuNo,
+                                             const std::string& sss, const std::string& ssu);
+
+// Takes a recount's figures into the shared state: the schedule's per-stratum
+// counts and room flags, and its household count (HhCountBySch). HhExists is left
+// to the caller, who knows which household it concerns.
+void TakeHhCounts(SharedState& s, int schType, const HouseholdCounts& counts);
+
+// For a caller with no transaction open: WriteHhCounts, in its own transaction,
+// and once that is committed TakeHhCounts, with HhExists taking whether the
+// household has its row. A failure changes nothing, in the file or in memory.
 std::optional<HouseholdCounts> UpdateHhCounts(SharedState& s, int schType, const std::string& fsuNo,
                                               const std::string& sss, const std::string& ssu);
 

@@ -48,7 +48,8 @@ public:
     bool Exists() const;
     // The stored row's box columns as texts, Null as ""; empty when there is no row.
     std::vector<std::string> Read() const;
-    // Each in a transaction of its own. A blank box is written as Null by the
+    // Each in a transaction of its own, or as part of one open on the
+    // connection (a screen's save). A blank box is written as Null by the
     // insert; the update writes a blank text column as "" and a blank numeric one
     // as Null. A numeric column takes the number its box holds, and a box that
     // holds no number stops the write with NotANumber before anything runs.
@@ -78,7 +79,8 @@ void ArchiveAndDelete(SharedState& s, const std::vector<int>& tables, bool house
 
 // Deletes the current household (CurFsuNo, CurSss, CurSsu) of a detailed schedule
 // (1 or 2): its rows of every block table of the schedule are archived and
-// deleted in one transaction of its own, all of them or none.
+// deleted in one transaction of its own (or as part of one open on the
+// connection), all of them or none.
 void DeleteHousehold(SharedState& s, int schType);
 
 }  // namespace r78

@@ -91,9 +91,18 @@ void IdentificationBlockScreen::Prefill(bool afterDelete) {
     SetBox(13, s_.CurSsu);
 }
 
+// The household on screen is the one judged; whether its row is stored is the
+// template's flag, which the recount leaves alone.
+void IdentificationBlockScreen::WriteAlong() {
+    recounted_.reset();
+    if (Household())
+        recounted_ =
+            WriteHhCounts(s_, layout::BlockTableAt(index_).schedule, s_.CurFsuNo, s_.CurSss, s_.CurSsu);
+}
+
 void IdentificationBlockScreen::RecordSaved(bool) {
     SurveyCode() = Box(gates_.box);
-    if (Household()) RecountHouseholds("Block 1 is saved");
+    TakeRecount();
 }
 
 void IdentificationBlockScreen::DeleteRecord() {
@@ -101,21 +110,14 @@ void IdentificationBlockScreen::DeleteRecord() {
     DeleteHousehold(s_, layout::BlockTableAt(index_).schedule);
 }
 
-void IdentificationBlockScreen::RecordDeleted() {
-    if (Household()) RecountHouseholds("The household is deleted");
-}
+void IdentificationBlockScreen::RecordDeleted() { TakeRecount(); }
 
-void IdentificationBlockScreen::RecountHouseholds(const std::string& done) {
-    // The household on screen is the one judged; its row's state is the flag's.
-    const int stored = ExistsFlag();
+void IdentificationBlockScreen::TakeRecount() {
+    if (!recounted_) return;
     const int schType = layout::BlockTableAt(index_).schedule;
-    try {
-        const auto counts = UpdateHhCounts(s_, schType, s_.CurFsuNo, s_.CurSss, s_.CurSsu);
-        if (counts && s_.Packet) s_.Packet->ShowHhCount(schType, counts->households);
-    } catch (const std::exception& e) {
-        Report(done + ", but the household counts could not be redone.", e);
-    }
-    ExistsFlag() = stored;
+    TakeHhCounts(s_, schType, *recounted_);
+    if (s_.Packet) s_.Packet->ShowHhCount(schType, recounted_->households);
+    recounted_.reset();
 }
 
 void IdentificationBlockScreen::CmdNext_Click() {

@@ -1,7 +1,9 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "core/HouseholdCounts.h"
 #include "screens/SingleRecordBlockScreen.h"
 
 namespace r78 {
@@ -36,9 +38,10 @@ SingleRecordParams HouseholdIdentificationParams(int index);
 // the archive tables first, in one transaction. Next leads on; there is no Prev.
 //
 // The household form (RecordKind::HouseholdBlock1) takes the survey code from
-// its box before every gate, Save among them; recounts the FSU's households
-// after a save and after a delete; and deletes the household from every block
-// table of its schedule.
+// its box before every gate, Save among them; recounts the FSU's households and
+// writes the counts with every save and delete, in its transaction, so that the
+// file's counts and its rows change together; and deletes the household from
+// every block table of its schedule.
 //
 // A screen gives, besides what SingleRecordBlockScreen asks for, its gates, its
 // survey-code variable and, for the listing, its delete plan (DeleteRecord).
@@ -73,6 +76,7 @@ protected:
 
     bool SaveGate() override;
     bool GoToGate(int target) override;
+    void WriteAlong() override;
     void RecordSaved(bool inserted) override;
     std::string DeleteQuestion() const override {
         return "Are you sure that you want to delete the record and records of all other block?";
@@ -92,9 +96,11 @@ private:
     bool Household() const { return params_.kind == RecordKind::HouseholdBlock1; }
     // Copies the code from its box and tells whether it lets the operator move on.
     bool CodeMovesOn();
-    // The household counts after a commit, shown on the control screen; whether
-    // this household's row is stored is known here, and stays.
-    void RecountHouseholds(const std::string& done);
+    // After the commit: the recount written with the save or delete taken into
+    // the shared state and shown on the control screen.
+    void TakeRecount();
+    // The figures of the recount that WriteAlong wrote, until they are taken.
+    std::optional<HouseholdCounts> recounted_;
 };
 
 }  // namespace r78

@@ -6,6 +6,7 @@
 #include "core/Navigation.h"
 #include "core/Text.h"
 #include "core/Values.h"
+#include "platform/db/Connection.h"
 #include "platform/ui/Keys.h"
 
 namespace r78 {
@@ -209,19 +210,20 @@ SingleRecordBlockScreen::SaveOutcome SingleRecordBlockScreen::CmdSave_Click() {
     if (!SaveGate()) return SaveOutcome::Refused;
     std::vector<std::string> texts;
     for (int i = 0; i <= LastBox(); ++i) texts.push_back(Box(i));
-    bool inserted = false;
+    const bool inserted = ExistsFlag() != 1;
     try {
-        if (ExistsFlag() != 1) {
+        db::Transaction tx(*s_.FsuConn);
+        if (inserted)
             record_.Insert(texts);
-            inserted = true;
-            ExistsFlag() = 1;
-        } else {
+        else
             record_.Update(texts);
-        }
+        WriteAlong();
+        tx.Commit();
     } catch (const std::exception& e) {
         Report("Block " + blockName_ + " was not saved.", e);
         return SaveOutcome::Failed;
     }
+    ExistsFlag() = 1;
     RecordSaved(inserted);
     Text3->setFocus();
     return SaveOutcome::Saved;
@@ -234,7 +236,10 @@ void SingleRecordBlockScreen::CmdDelete_Click() {
     }
     if (!s_.Messages->YesNo(DeleteQuestion())) return;
     try {
+        db::Transaction tx(*s_.FsuConn);
         DeleteRecord();
+        WriteAlong();
+        tx.Commit();
     } catch (const std::exception& e) {
         Report("Nothing was deleted.", e);
         return;

@@ -27,9 +27,11 @@ struct SingleRecordParams : BlockParams {
 // table, in the box array Text1: box i holds the i-th column after the key, its
 // typing limited to the column's field width. Enter or Down checks a box and
 // moves to the next enabled one, Up moves back; Save inserts or updates the row
-// in a transaction of its own; Delete removes it. This is the household form
-// (Next Blk and Prev Blk ask to save a new row); IdentificationBlockScreen is
-// the blocks 1-2 form.
+// and Delete removes it, each in one transaction with the screen's further
+// writes (WriteAlong): all of it reaches the file or none does, and what the
+// program holds or shows changes only after the commit. This is the household
+// form (Next Blk and Prev Blk ask to save a new row); IdentificationBlockScreen
+// is the blocks 1-2 form.
 //
 // A screen derives from it, gives its parameters, overrides the hooks it needs, lays
 // out its boxes with Compose and ends its constructor with Form_Load().
@@ -98,10 +100,15 @@ protected:
     // The boxes whose texts make Exit ask to save a new row.
     virtual bool AsksOnExit(int /*box*/) const { return true; }
     virtual bool SaveGate() { return true; }
-    // After the row is committed (flag already set): the screen's follow-up.
+    // Inside the transaction of a save or a delete, after the row is written or
+    // deleted: the screen's further writes, which commit with it or not at all. A
+    // throw undoes all of it, and the save or delete fails. Changes nothing that
+    // is shared or shown: that is RecordSaved's or RecordDeleted's, after the commit.
+    virtual void WriteAlong() {}
+    // After the save is committed (flag already set): the screen's follow-up.
     virtual void RecordSaved(bool /*inserted*/) {}
     virtual std::string DeleteQuestion() const { return "Are you sure that you want to delete the record ?"; }
-    // Deletes in one transaction of its own; throws when nothing was deleted.
+    // Deletes, inside the delete's transaction; throws when nothing was deleted.
     virtual void DeleteRecord() { record_.Delete(); }
     // After the delete is committed, the flag cleared and the boxes filled anew.
     virtual void RecordDeleted() {}

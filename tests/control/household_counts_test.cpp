@@ -140,6 +140,50 @@ TEST_F(HouseholdCountsTest, HouseholdAskedAboutIsFoundByStratumAndNumber) {
     EXPECT_TRUE(screen.hhCount.empty()) << "the control screen shows the count itself";
 }
 
+TEST_F(HouseholdCountsTest, WritingTheCountsChangesNothingInMemoryAndARefusalNothingAtAll) {
+    AddHousehold("S211L01", "10001", "1", "01", "1");
+    AddHousehold("S211L01", "10001", "1", "02", "3");
+    Exec("insert into S000L02 (FSUNO, SSS, TSURVD, CASUALTY) values ('10001', '1', '1', '1')");
+    Exec("insert into samplelist (FSUNO) values ('10001')");
+    state.TsurvdBySss[1][1] = 1;
+    state.CasualtyBySss[1][1] = 1;
+    state.HhExists = 0;
+    state.HhCountBySch[1] = 9;
+    state.AsurvdBySss[1][1] = 9;
+
+    const auto counts = WriteHhCounts(state, 1, "10001", "1", "01");
+    ASSERT_TRUE(counts);
+    EXPECT_TRUE(counts->householdEntered);
+    EXPECT_EQ(counts->households, 2);
+    EXPECT_EQ(counts->asurvdBySss, (Row{0, 1, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(counts->acasualtyBySss, (Row{0, 1, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(counts->sssFull, (Row{0, 1, 1, 1, 1, 1, 0})) << "strata 2 to 5: none listed, none entered";
+    EXPECT_EQ(Read("select CNT211 || ' ' || (select CNT211 from samplelist) || ' ' || "
+                   "(select ASURVD from S000L02) from S000L01"),
+              "2 2 1");
+    EXPECT_EQ(state.HhExists, 0);
+    EXPECT_EQ(state.HhCountBySch[1], 9);
+    EXPECT_EQ(state.AsurvdBySss[1][1], 9);
+    EXPECT_EQ(state.SssFull[1], (Row{}));
+
+    // The last of the three writes refused: the first two are undone, and nothing in memory changes.
+    AddHousehold("S211L01", "10001", "1", "03", "1");
+    Exec("create trigger refuse before update on samplelist begin select raise(abort, 'refused'); end");
+    EXPECT_THROW(UpdateHhCounts(state, 1, "10001", "1", "01"), db::DbError);
+    EXPECT_FALSE(state.FsuConn->InTransaction());
+    EXPECT_EQ(Read("select CNT211 || ' ' || (select ASURVD from S000L02) from S000L01"), "2 1");
+    EXPECT_EQ(state.HhExists, 0);
+    EXPECT_EQ(state.HhCountBySch[1], 9);
+    EXPECT_EQ(state.AsurvdBySss[1][1], 9);
+
+    Exec("drop trigger refuse");
+    ASSERT_TRUE(UpdateHhCounts(state, 1, "10001", "1", "01"));
+    EXPECT_EQ(state.HhExists, 1);
+    EXPECT_EQ(state.HhCountBySch[1], 3);
+    EXPECT_EQ(state.AsurvdBySss[1], (Row{0, 2, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(state.SssFull[1], (Row{0, 0, 1, 1, 1, 1, 0})) << "stratum 1: three entered against two listed";
+}
+
 TEST_F(HouseholdCountsTest, NoHouseholdScheduleMeansNoCountAndNoStatement) {
     // Not even a table to count in: a statement would fail on the missing one.
     Exec("drop table S211L01");

@@ -126,16 +126,38 @@ TEST_F(Orcl051aTest, SurveyCodeGatesSaveNextAndGoToBlock) {
     EXPECT_EQ(f.s.CurFormIndex, 14);
 }
 
-TEST_F(Orcl051aTest, RecountFailingAfterTheSaveIsToldAndTheRowCounts) {
+// The recount is part of the save: the file refusing it refuses the save, and
+// neither the row, nor the counts, nor what the program holds or shows changes.
+TEST_F(Orcl051aTest, RecountRefusedFailsTheSaveWithNothingStored) {
     test::RefuseWrites(*f.s.FsuConn, "samplelist", "update", "list locked");
+    f.s.HhCountBySch[2] = 5;
+    f.s.AsurvdBySss[2][1] = 3;
+    packet.hhCount = " 5";
     Open();
     Box(16)->setText("1");
     Click(screen->CmdSave);
     ASSERT_EQ(Messages().size(), 1u);
-    EXPECT_NE(Messages()[0].find("list locked"), std::string::npos);
-    EXPECT_EQ(f.s.HhExists, 1);
+    EXPECT_NE(Messages()[0].find("Block 1 was not saved."), std::string::npos) << Messages()[0];
+    EXPECT_NE(Messages()[0].find("list locked"), std::string::npos) << Messages()[0];
+    EXPECT_FALSE(f.s.FsuConn->InTransaction());
+    EXPECT_EQ(Rows("S051L01"), "0");
+    EXPECT_EQ(Counts(), "- - -");
+    EXPECT_EQ(f.s.HhExists, 0);
+    EXPECT_EQ(f.s.HhCountBySch[2], 5);
+    EXPECT_EQ(f.s.AsurvdBySss[2][1], 3);
+    EXPECT_EQ(packet.hhCount, " 5");
+
+    // Still a new row: once the file takes the recount, the next save inserts it.
+    f.s.FsuConn->Execute("drop trigger refuse_update_samplelist");
+    Clear();
     Click(screen->CmdSave);
+    EXPECT_TRUE(Messages().empty());
     EXPECT_EQ(Rows("S051L01"), "1");
+    EXPECT_EQ(Counts(), "1 1 1");
+    EXPECT_EQ(f.s.HhExists, 1);
+    EXPECT_EQ(f.s.HhCountBySch[2], 1);
+    EXPECT_EQ(f.s.AsurvdBySss[2][1], 1);
+    EXPECT_EQ(packet.hhCount, " 1");
 }
 
 TEST_F(Orcl051aTest, ValidateBlockSavesFirstAndGoesOnAfterTheGate) {
@@ -180,6 +202,35 @@ TEST_F(Orcl051aDeleteTest, DeleteArchivesEveryBlockOfTheHouseholdAndRecounts) {
     EXPECT_EQ(f.s.HhExists, 0);
     EXPECT_EQ(Text(10) + "|" + Text(11) + "|" + Text(16), "1234||");
     EXPECT_EQ(Focus(), Box(14));
+}
+
+// The recount is part of the delete: the file refusing its write to the
+// listing's block 1 keeps every row of the household, unarchived, and the counts
+// that count it, in the file, in the shared state and on the control screen.
+TEST_F(Orcl051aDeleteTest, RecountRefusedFailsTheDeleteAndTheHouseholdStaysCounted) {
+    f.s.FsuConn->Execute("update S000L01 set CNT051 = 2");
+    f.s.FsuConn->Execute("update S000L03 set ASURVD = 2");
+    f.s.HhCountBySch[2] = 2;
+    f.s.AsurvdBySss[2][1] = 2;
+    packet.hhCount = " 2";
+    test::RefuseWrites(*f.s.FsuConn, "S000L01", "update", "block 1 locked");
+    Click(screen->CmdDelete);
+    ASSERT_EQ(Messages().size(), 2u);
+    EXPECT_NE(Messages()[1].find("Nothing was deleted."), std::string::npos) << Messages()[1];
+    EXPECT_NE(Messages()[1].find("block 1 locked"), std::string::npos) << Messages()[1];
+    EXPECT_FALSE(f.s.FsuConn->InTransaction());
+    for (const layout::BlockTable* t : layout::ScheduleTables(2)) {
+        SCOPED_TRACE(t->name);
+        EXPECT_EQ(Rows(t->name), Rows(t->name, "02"));
+        EXPECT_EQ(Read("select count(*) from " + t->ArchiveName()), "0");
+    }
+    EXPECT_EQ(Read("select count(*) from S051L01 where SVC = '1'"), "2");
+    EXPECT_EQ(Counts(), "2 2 2") << "the file's counts agree with its rows";
+    EXPECT_EQ(f.s.HhExists, 1);
+    EXPECT_EQ(f.s.HhCountBySch[2], 2);
+    EXPECT_EQ(f.s.AsurvdBySss[2][1], 2);
+    EXPECT_EQ(packet.hhCount, " 2");
+    EXPECT_EQ(Text(16), "1");
 }
 
 TEST_F(Orcl051aDeleteTest, DeleteThatFailsHalfWayChangesNothing) {
