@@ -193,15 +193,17 @@ std::optional<bool> orcl_000a::BoxHook(const std::string& field) {
     return passed;
 }
 
+// The first save of block 1 marks the sample list with who began the FSU, in the
+// save's own transaction: a block 1 stored without the mark would let any
+// operator take the FSU over.
+void orcl_000a::WriteAlong() {
+    IdentificationBlockScreen::WriteAlong();
+    if (ExistsFlag() != 1) StampSampleList(s_);
+}
+
 void orcl_000a::RecordSaved(bool inserted) {
     IdentificationBlockScreen::RecordSaved(inserted);
     s_.FsuSro = Box(10);
-    if (!inserted) return;
-    try {
-        StampSampleList(s_);
-    } catch (const std::exception& e) {
-        Report("Block 1 is saved, but the sample list could not be marked with its first save.", e);
-    }
 }
 
 void orcl_000a::DeleteRecord() { DeleteFsu(s_); }

@@ -22,6 +22,7 @@ protected:
     // The pre-filled boxes alone (SRO "0000" among them) do not count as entries,
     // but box 10 does: a new row always asks.
     bool AsksOnExit(int box) const override { return box >= 10 && box != 11 && box != 12 && box != 14; }
+    void WriteAlong() override;
     void RecordSaved(bool inserted) override;
     void DeleteRecord() override;
 

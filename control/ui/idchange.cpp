@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "control/IdChange.h"
 #include "core/HouseholdCounts.h"
@@ -150,25 +151,28 @@ void idchange::CmdProceed_Click() {
         s_.Messages->OkBox("No room for additional entry under this new SEGxSSS combination");
         return;
     }
+    // The new identification and the counts it changes reach the file together.
+    std::optional<HouseholdCounts> counts;
     try {
+        db::Transaction tx(*s_.FsuConn);
         if (!ChangeHouseholdId(s_, t, newSss, newSsu)) {
             s_.Messages->OkBox("The new identification " + newSss + "/" + newSsu +
                                " is already in use by another household of this FSU");
             return;
         }
+        // The counts concern the household the control screen's boxes hold.
+        if (s_.Packet)
+            counts = WriteHhCounts(s_, t, s_.CurFsuNo, s_.Packet->SssBoxText(), s_.Packet->ShhnoBoxText());
+        tx.Commit();
     } catch (const std::exception& e) {
         s_.Messages->OkBox(std::string("The identification could not be changed; nothing was written.\n\n") +
                            e.what());
         return;
     }
-    try {
-        // The counts concern the household the control screen's boxes hold.
-        if (s_.Packet)
-            if (const auto counts =
-                    UpdateHhCounts(s_, t, s_.CurFsuNo, s_.Packet->SssBoxText(), s_.Packet->ShhnoBoxText()))
-                s_.Packet->ShowHhCount(t, counts->households);
-    } catch (const std::exception& e) {
-        s_.Messages->OkBox(std::string("The household counts could not be updated.\n\n") + e.what());
+    if (counts) {
+        TakeHhCounts(s_, t, *counts);
+        s_.HhExists = counts->householdEntered ? 1 : 0;
+        s_.Packet->ShowHhCount(t, counts->households);
     }
     CmdExit_Click();
 }

@@ -318,9 +318,13 @@ TEST_F(IdChangeTest, FailingTableLeavesEveryTableAsItWas) {
         const char* sql;
         const char* cause;
     };
-    // The trigger fails the fifth update after four tables were written; the
-    // missing table fails before any.
+    // The counts fail after every table was written; the trigger fails the fifth
+    // update after four tables were written; the missing table fails before any.
     const Case cases[] = {
+        {"counts",
+         "create trigger refuse_counts before update on samplelist begin select raise(abort, 'counts "
+         "locked'); end",
+         "counts locked"},
         {"trigger", "create trigger refuse before update on s211l05 begin select raise(abort, 'locked'); end",
          "locked"},
         {"drop", "drop table s211l05", "s211l05"},

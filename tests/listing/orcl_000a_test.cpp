@@ -321,7 +321,8 @@ TEST_F(Orcl000aTest, SaveThatTheFileRefusesChangesNothingOnTheScreen) {
     EXPECT_EQ(Text(13), "2200");
 }
 
-TEST_F(Orcl000aTest, SampleListThatCannotBeStampedIsReportedAndTheRowStaysSaved) {
+// The first save and its mark on the sample list reach the file together or not at all.
+TEST_F(Orcl000aTest, SampleListThatCannotBeStampedFailsTheFirstSaveWithNothingStored) {
     f.s.FsuConn->Execute(
         "create trigger refuse before update on samplelist begin select raise(abort, 'list locked'); end");
     Open();
@@ -330,15 +331,16 @@ TEST_F(Orcl000aTest, SampleListThatCannotBeStampedIsReportedAndTheRowStaysSaved)
     ASSERT_EQ(f.messages.shown.size(), 1u);
     EXPECT_EQ(f.messages.shown[0].kind, "ok");
     EXPECT_NE(f.messages.shown[0].text.find("list locked"), std::string::npos);
-    EXPECT_EQ(f.s.HasS000L01, 1);
-    EXPECT_EQ(f.s.FsuSro, "0000");
-    EXPECT_EQ(Read("select count(*) from S000L01"), "1");
+    EXPECT_EQ(f.s.HasS000L01, 0);
+    EXPECT_EQ(Read("select count(*) from S000L01"), "0");
     EXPECT_FALSE(f.s.FsuConn->InTransaction());
-    // The next save is an update and leaves the sample list alone.
+    // Once the list takes the mark, the next save stores the row with it.
+    f.s.FsuConn->Execute("drop trigger refuse");
     f.messages.shown.clear();
     Click(screen->CmdSave);
     EXPECT_TRUE(Messages().empty());
     EXPECT_EQ(Read("select count(*) from S000L01"), "1");
+    EXPECT_EQ(Read("select creby from samplelist"), "OPR1");
 }
 
 // Another program holding the FSU file: the save is refused in plain words,
