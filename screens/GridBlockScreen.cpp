@@ -149,6 +149,7 @@ void GridBlockScreen::Form_Load() {
 void GridBlockScreen::ResolveFields() {
     firstEdit_ = Column(params_.firstEditField);
     lastEdit_ = Column(params_.lastEditField);
+    DataGridX->SetEditColumns(firstEdit_, lastEdit_);
     keyColumns_.clear();
     for (const std::string& field : params_.keyFields) keyColumns_.push_back(Column(field));
     rules_.assign(static_cast<size_t>(DataGridX->ColumnCount()), nullptr);

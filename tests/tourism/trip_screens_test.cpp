@@ -312,6 +312,17 @@ TEST_F(TripScreensTest, NextStoresTheTripInHandOrKeepsTheScreenWithTheCause) {
     EXPECT_EQ(f.s.CurFormIndex, 8);
 }
 
+TEST_F(TripScreensTest, AStampedRowLeftBlankIsNotStoredSoTheBlockStaysEmpty) {
+    ASSERT_TRUE(Open(7));
+    Key(Qt::Key_Down);
+    Click(screen->exit);
+    EXPECT_EQ(Rows("S211L04", "FSUNO"), Texts{});
+    f.messages.Answer(false);
+    ASSERT_TRUE(Open(7));
+    Click(screen->CmdNext);
+    EXPECT_EQ(Messages(), Texts{"current block is empty. Do you want to Proceed?"});
+}
+
 TEST_F(TripScreensTest, EachExpenditureItemGroupAcceptsOrRefusesWithItsMessage) {
     for (const std::string p : {"B61I", "B62I"}) {
         SCOPED_TRACE(p);
