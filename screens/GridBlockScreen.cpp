@@ -356,7 +356,10 @@ void GridBlockScreen::DropBlankGridRow() {
 
 bool GridBlockScreen::SettleRows() {
     DropBlankGridRow();
-    return DataGridX->WritePending();
+    if (DataGridX->WritePending()) return true;
+    // Off the button: in the grid, Esc cancels the row that was kept.
+    DataGridX->FocusGrid();
+    return false;
 }
 
 bool GridBlockScreen::RefreshRows() {
@@ -371,8 +374,7 @@ bool GridBlockScreen::RefreshRows() {
 // --- Buttons ----------------------------------------------------------------------
 
 void GridBlockScreen::Refresh_Click() {
-    DropBlankGridRow();
-    if (RefreshRows()) DataGridX->FocusGrid();
+    if (SettleRows() && RefreshRows()) DataGridX->FocusGrid();
 }
 
 bool GridBlockScreen::EmptyBlockGate() {
@@ -403,8 +405,7 @@ void GridBlockScreen::exit_Click() {
 bool GridBlockScreen::GoToGate(int) { return DataGridX->WritePending(); }
 
 void GridBlockScreen::Cmdval_Click() {
-    DropBlankGridRow();
-    if (!DataGridX->WritePending() || !RefreshRows()) return;
+    if (!SettleRows() || !RefreshRows()) return;
     try {
         RunBlockCheck(params_.blockNo, "block contains no records", params_.blockCheck);
     } catch (const std::exception& e) {
@@ -414,8 +415,7 @@ void GridBlockScreen::Cmdval_Click() {
 
 void GridBlockScreen::CmdValHH_Click() {
     if (!params_.householdCheck) return;
-    DropBlankGridRow();
-    if (!DataGridX->WritePending() || !RefreshRows()) return;
+    if (!SettleRows() || !RefreshRows()) return;
     try {
         RunHouseholdCheck(params_.householdCheck, params_.householdCaption);
     } catch (const std::exception& e) {

@@ -312,6 +312,19 @@ TEST_F(TripScreensTest, NextStoresTheTripInHandOrKeepsTheScreenWithTheCause) {
     EXPECT_EQ(f.s.CurFormIndex, 8);
 }
 
+TEST_F(TripScreensTest, ARowRefusedOnAButtonLeavesTheFocusOnItsCellWhereEscCancelsIt) {
+    RefuseWrites(*f.s.FsuConn, "S211L04", "insert", "disk full");
+    ASSERT_TRUE(Open(7));
+    Enter("1");
+    Type("2");
+    ClickInWindow(screen, screen->exit);
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Focus(), Grid()->View());
+    EXPECT_EQ(Grid()->CurrentRow(), 0);
+    Key(Qt::Key_Escape);
+    EXPECT_EQ(Grid()->RecordCount(), 0);
+}
+
 TEST_F(TripScreensTest, AStampedRowLeftBlankIsNotStoredSoTheBlockStaysEmpty) {
     ASSERT_TRUE(Open(7));
     Key(Qt::Key_Down);
