@@ -149,6 +149,7 @@ void GridBlockScreen::Form_Load() {
 void GridBlockScreen::ResolveFields() {
     firstEdit_ = Column(params_.firstEditField);
     lastEdit_ = Column(params_.lastEditField);
+    DataGridX->SetEditColumns(firstEdit_, lastEdit_);
     keyColumns_.clear();
     for (const std::string& field : params_.keyFields) keyColumns_.push_back(Column(field));
     rules_.assign(static_cast<size_t>(DataGridX->ColumnCount()), nullptr);
@@ -355,7 +356,10 @@ void GridBlockScreen::DropBlankGridRow() {
 
 bool GridBlockScreen::SettleRows() {
     DropBlankGridRow();
-    return DataGridX->WritePending();
+    if (DataGridX->WritePending()) return true;
+    // Off the button: in the grid, Esc cancels the row that was kept.
+    DataGridX->FocusGrid();
+    return false;
 }
 
 bool GridBlockScreen::RefreshRows() {
@@ -370,8 +374,7 @@ bool GridBlockScreen::RefreshRows() {
 // --- Buttons ----------------------------------------------------------------------
 
 void GridBlockScreen::Refresh_Click() {
-    DropBlankGridRow();
-    if (RefreshRows()) DataGridX->FocusGrid();
+    if (SettleRows() && RefreshRows()) DataGridX->FocusGrid();
 }
 
 bool GridBlockScreen::EmptyBlockGate() {
@@ -402,8 +405,7 @@ void GridBlockScreen::exit_Click() {
 bool GridBlockScreen::GoToGate(int) { return DataGridX->WritePending(); }
 
 void GridBlockScreen::Cmdval_Click() {
-    DropBlankGridRow();
-    if (!DataGridX->WritePending() || !RefreshRows()) return;
+    if (!SettleRows() || !RefreshRows()) return;
     try {
         RunBlockCheck(params_.blockNo, "block contains no records", params_.blockCheck);
     } catch (const std::exception& e) {
@@ -413,8 +415,7 @@ void GridBlockScreen::Cmdval_Click() {
 
 void GridBlockScreen::CmdValHH_Click() {
     if (!params_.householdCheck) return;
-    DropBlankGridRow();
-    if (!DataGridX->WritePending() || !RefreshRows()) return;
+    if (!SettleRows() || !RefreshRows()) return;
     try {
         RunHouseholdCheck(params_.householdCheck, params_.householdCaption);
     } catch (const std::exception& e) {

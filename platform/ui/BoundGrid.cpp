@@ -214,10 +214,12 @@ public:
     GridSelectionModel(QAbstractItemModel* model, BoundGrid* grid)
         : QItemSelectionModel(model, grid), grid_(grid) {}
     void setCurrentIndex(const QModelIndex& index, QItemSelectionModel::SelectionFlags command) override {
+        // The gate may drop the row left, which moves the target up with the rows below it.
+        const QPersistentModelIndex to = index;
         if (grid_->Editable() && !grid_->BeforeMove(currentIndex(), index)) return;
         const QPersistentModelIndex was = target_;
-        target_ = index;
-        QItemSelectionModel::setCurrentIndex(index, command);
+        target_ = to;
+        QItemSelectionModel::setCurrentIndex(to, command);
         target_ = was;
     }
     void select(const QItemSelection& selection, QItemSelectionModel::SelectionFlags command) override {
@@ -640,8 +642,27 @@ bool BoundGrid::LeaveCell() {
     return true;
 }
 
+bool BoundGrid::IsBlankNewRow(int row) const {
+    if (firstEdit_ < 0 || lastEdit_ < firstEdit_ || lastEdit_ >= ColumnCount() || !IsNewRow(row))
+        return false;
+    for (int column = firstEdit_; column <= lastEdit_; ++column)
+        if (!model_->Rows().Field(row, column).Text().empty()) return false;
+    return true;
+}
+
 bool BoundGrid::WriteRow(int row) {
     if (row < 0 || row >= RecordCount() || !model_->Rows().IsPending(row)) return true;
+    // A new row the operator keyed nothing into is no row of the block, whatever
+    // the program stamped on it: it goes, and the rows count one less.
+    if (IsBlankNewRow(row)) {
+        const int column = std::max(0, CurrentColumn());
+        {
+            Restructuring guard(restructuring_);
+            model_->CancelRow(row);
+        }
+        if (onRowColChange) onRowColChange(row, column);
+        return true;
+    }
     try {
         model_->WriteRow(row);
     } catch (const std::exception& e) {
@@ -657,8 +678,11 @@ bool BoundGrid::WriteRow(int row) {
 bool BoundGrid::WritePending() {
     if (!Editable()) return true;
     CommitCell();
-    for (int row = 0; row < RecordCount(); ++row)
+    for (int row = 0; row < RecordCount(); ++row) {
+        const int held = RecordCount();
         if (!WriteRow(row)) return false;
+        if (RecordCount() < held) --row;  // a blank new row went: the next took its place
+    }
     return true;
 }
 

@@ -88,8 +88,10 @@ class CellEditor;
 //   there, so that it is not checked twice;
 // - a cell whose text changed is put into the row (after column update); the row
 //   goes to the table when the cursor leaves it by any means: an insert for a new
-//   row, an update of its changed fields by rowid. A write that fails keeps the
-//   row pending and the cursor on it (the selection too), and fires the error event;
+//   row, an update of its changed fields by rowid. A new row whose edit columns
+//   are all empty holds only its stamps: it goes instead of being written. A write
+//   that fails keeps the row pending and the cursor on it (the selection too), and
+//   fires the error event;
 // - Esc reverts the cell being edited; Esc again cancels the row's pending
 //   changes, and a new row that was never written disappears;
 // - a click or an access key that would take the focus to another control of the
@@ -159,6 +161,11 @@ public:
     // Cancels the pending changes of a row; a new row goes altogether.
     void CancelRow(int row);
     bool IsNewRow(int row) const;
+    // The columns the operator keys, first to last (none until set).
+    void SetEditColumns(int first, int last) {
+        firstEdit_ = first;
+        lastEdit_ = last;
+    }
     // Makes the row current and selects it whole, as a click on its header does.
     void SelectRow(int row);
     // Asks before delete, then removes the current row. False when nothing went.
@@ -229,6 +236,7 @@ private:
     // The gate of every move of the cursor.
     bool BeforeMove(const QModelIndex& from, const QModelIndex& to);
     bool WriteRow(int row);
+    bool IsBlankNewRow(int row) const;
     void StartNewRow();
     void Error(const std::string& description);
     bool LeavesGrid(QWidget* target) const;
@@ -242,6 +250,7 @@ private:
     int editColumn_ = -1;
     // The text before column update last let pass, while the editor stays open.
     std::optional<QString> checked_;
+    int firstEdit_ = -1, lastEdit_ = -1;
     bool filterInstalled_ = false;
     bool validating_ = false;
     bool restructuring_ = false;

@@ -312,6 +312,30 @@ TEST_F(TripScreensTest, NextStoresTheTripInHandOrKeepsTheScreenWithTheCause) {
     EXPECT_EQ(f.s.CurFormIndex, 8);
 }
 
+TEST_F(TripScreensTest, ARowRefusedOnAButtonLeavesTheFocusOnItsCellWhereEscCancelsIt) {
+    RefuseWrites(*f.s.FsuConn, "S211L04", "insert", "disk full");
+    ASSERT_TRUE(Open(7));
+    Enter("1");
+    Type("2");
+    ClickInWindow(screen, screen->exit);
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Focus(), Grid()->View());
+    EXPECT_EQ(Grid()->CurrentRow(), 0);
+    Key(Qt::Key_Escape);
+    EXPECT_EQ(Grid()->RecordCount(), 0);
+}
+
+TEST_F(TripScreensTest, AStampedRowLeftBlankIsNotStoredSoTheBlockStaysEmpty) {
+    ASSERT_TRUE(Open(7));
+    Key(Qt::Key_Down);
+    Click(screen->exit);
+    EXPECT_EQ(Rows("S211L04", "FSUNO"), Texts{});
+    f.messages.Answer(false);
+    ASSERT_TRUE(Open(7));
+    Click(screen->CmdNext);
+    EXPECT_EQ(Messages(), Texts{"current block is empty. Do you want to Proceed?"});
+}
+
 TEST_F(TripScreensTest, EachExpenditureItemGroupAcceptsOrRefusesWithItsMessage) {
     for (const std::string p : {"B61I", "B62I"}) {
         SCOPED_TRACE(p);
