@@ -36,6 +36,12 @@ const FieldRule* FindRule(const std::vector<FieldRule>& rules, const std::string
     return nullptr;
 }
 
+const RuleStep* DigitsStep(const FieldRule& rule) {
+    for (const RuleStep& step : rule.steps)
+        if (step.digits) return &step;
+    return nullptr;
+}
+
 namespace rule {
 
 RuleStep Test(std::function<bool(const std::string&, const FieldReader&)> passes, std::string message) {
@@ -60,7 +66,10 @@ RuleStep ZeroPadded(size_t width) {
 }
 
 RuleStep Digits(std::string message) {
-    return Test([](const std::string& t, const FieldReader&) { return IsAllDigits(t); }, std::move(message));
+    RuleStep step =
+        Test([](const std::string& t, const FieldReader&) { return IsAllDigits(t); }, std::move(message));
+    step.digits = true;
+    return step;
 }
 
 RuleStep InList(std::string codeList, std::string message) {

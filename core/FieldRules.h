@@ -19,6 +19,8 @@ struct RuleStep {
     std::function<bool(const std::string& text, const FieldReader& row)> passes;
     std::string message;
     std::function<std::string(const std::string& text, const FieldReader& row)> rewrite;
+    // The test of rule::Digits: a text that is not digits fails it.
+    bool digits = false;
 };
 
 struct FieldRule {
@@ -46,6 +48,9 @@ RuleResult RunRule(const FieldRule& rule, const std::string& text, const FieldRe
 
 // The first rule of the list for the field (compared in capitals); nullptr when none.
 const FieldRule* FindRule(const std::vector<FieldRule>& rules, const std::string& field);
+
+// The rule's digits test (rule::Digits); nullptr when it has none.
+const RuleStep* DigitsStep(const FieldRule& rule);
 
 // The messages most columns share.
 inline constexpr const char* kNumericEntry = "numeric entry please";

@@ -171,8 +171,7 @@ void SingleRecordBlockScreen::Text1_KeyDown(int box, int& keyCode) {
     keyCode = 0;
     ui::TextBox* t = Text1[box];
     const std::string text = Box(box);
-    const bool digitsCleared = !rules_[box] || rules_[box]->digitsCleared;
-    if (digitsCleared && !text.empty() && !IsAllDigits(text)) {
+    if (DigitsCleared(box) && !text.empty() && !IsAllDigits(text)) {
         t->clear();
         t->setCursorPosition(0);
         ErrBeep(params_.digitMessage);
@@ -204,10 +203,32 @@ bool SingleRecordBlockScreen::DeclaredRule(int box) {
     return result.passed;
 }
 
+std::optional<std::string> SingleRecordBlockScreen::DigitMessage(int box) const {
+    if (DigitsCleared(box)) return params_.digitMessage;
+    if (const RuleStep* digits = DigitsStep(*rules_[box])) return digits->message;
+    return std::nullopt;
+}
+
+bool SingleRecordBlockScreen::BoxesHoldDigits() {
+    for (int box = 0; box <= LastBox(); ++box) {
+        const std::string text = Box(box);
+        if (text.empty() || IsAllDigits(text) || !Text1[box]->isEnabled()) continue;
+        const std::optional<std::string> message = DigitMessage(box);
+        if (!message) continue;
+        ErrBeep(*message);
+        Text1[box]->setFocus();
+        return false;
+    }
+    return true;
+}
+
 // --- Save and delete ------------------------------------------------------------
 
+// The gate first, so that its messages come as they always have (the survey
+// code's box among them); then the boxes' digits.
 SingleRecordBlockScreen::SaveOutcome SingleRecordBlockScreen::CmdSave_Click() {
     if (!SaveGate()) return SaveOutcome::Refused;
+    if (!BoxesHoldDigits()) return SaveOutcome::Failed;
     std::vector<std::string> texts;
     for (int i = 0; i <= LastBox(); ++i) texts.push_back(Box(i));
     const bool inserted = ExistsFlag() != 1;
@@ -281,8 +302,8 @@ void SingleRecordBlockScreen::CmdExit_Click() {
         std::string joined;
         for (int i = 0; i <= LastBox(); ++i)
             if (AsksOnExit(i)) joined += Box(i);
-        // A save refused by its gate still leaves; one the file refused keeps the
-        // screen, so the entries are not lost.
+        // A save refused by its gate still leaves; one the file or a box's digits
+        // refused keeps the screen, so the entries are not lost.
         if (!joined.empty() && s_.Messages->YesNo("Save Block-" + blockName_ + " before exiting?") &&
             CmdSave_Click() == SaveOutcome::Failed)
             return;

@@ -38,6 +38,8 @@ struct SingleRecordParams : BlockParams {
 class SingleRecordBlockScreen : public BlockScreen {
     Q_OBJECT
 public:
+    // Refused: by the screen's gate. Failed: nothing stored of what the boxes
+    // hold, refused by the file or by a box's digits; the screen keeps them.
     enum class SaveOutcome { Saved, Refused, Failed };
 
     std::vector<ui::TextBox*> Text1;
@@ -129,6 +131,15 @@ protected:
 private:
     // Runs box's declared rule on its text; a rewrite goes back into the box.
     bool DeclaredRule(int box);
+    // The message with which the box's Enter check refuses a text that is not
+    // digits; none for a box whose column takes other characters.
+    std::optional<std::string> DigitMessage(int box) const;
+    // The box's Enter check empties a text that is not digits with the screen's digit message.
+    bool DigitsCleared(int box) const { return !rules_[box] || rules_[box]->digitsCleared; }
+    // At Save, for the boxes left without their Enter check (by a click): the
+    // first enabled box whose column takes digits only and that holds another
+    // character is refused with its digit message and gets the focus; false then.
+    bool BoxesHoldDigits();
     std::vector<const FieldRule*> rules_;  // by box
 };
 

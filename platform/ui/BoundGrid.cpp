@@ -2,18 +2,17 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QContextMenuEvent>
 #include <QHash>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 #include <QWindow>
 
 #include "platform/db/Refusal.h"
+#include "platform/ui/Controls.h"
 #include "platform/ui/Keys.h"
 
 namespace r78::ui {
@@ -137,15 +136,11 @@ QVariant RecordsetModel::headerData(int section, Qt::Orientation orientation, in
 // --- The grid's parts -------------------------------------------------------------
 
 // The cell editor: every key goes to the grid first, Tab included, and so does
-// every paste, so that no character reaches a cell past the key filter. Cells
-// take no drops and no input method: what they hold is typed.
-class CellEditor : public QLineEdit {
+// every paste (the paste key with the others), so that no character reaches a
+// cell past the key filter.
+class CellEditor : public TypedLineEdit {
 public:
-    CellEditor(BoundGrid* grid, QWidget* parent) : QLineEdit(parent), grid_(grid) {
-        setFrame(false);
-        setAcceptDrops(false);
-        setAttribute(Qt::WA_InputMethodEnabled, false);
-    }
+    CellEditor(BoundGrid* grid, QWidget* parent) : TypedLineEdit(parent), grid_(grid) { setFrame(false); }
     void BaseKey(QKeyEvent* event) { QLineEdit::keyPressEvent(event); }
 
 protected:
@@ -160,26 +155,7 @@ protected:
         return QLineEdit::event(event);
     }
     void keyPressEvent(QKeyEvent* event) override { grid_->Key(event); }
-    void contextMenuEvent(QContextMenuEvent* event) override {
-        QMenu* menu = createStandardContextMenu();
-        menu->setAttribute(Qt::WA_DeleteOnClose);
-        // The menu's Paste is found by what it is wired to (older Qt wires it by name).
-        for (QAction* action : menu->actions())
-            if (QObject::disconnect(action, &QAction::triggered, this, &QLineEdit::paste) ||
-                QObject::disconnect(action, SIGNAL(triggered()), this, SLOT(paste())))
-                QObject::connect(action, &QAction::triggered, this,
-                                 [this] { grid_->Paste(QGuiApplication::clipboard()->text()); });
-        menu->popup(event->globalPos());
-    }
-    // The middle button pastes the selection where the desktop has one.
-    void mouseReleaseEvent(QMouseEvent* event) override {
-        if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
-            grid_->Paste(QGuiApplication::clipboard()->text(QClipboard::Selection));
-            event->accept();
-            return;
-        }
-        QLineEdit::mouseReleaseEvent(event);
-    }
+    void PasteTyped(const QString& text) override { grid_->Paste(text); }
 
 private:
     BoundGrid* grid_;
@@ -845,14 +821,11 @@ void BoundGrid::Press(int ascii, bool chord) {
     }
 }
 
-// Pasted text goes in as typed, one character after another through key press;
-// a cell holds one line, so the first line break ends it.
+// Pasted text goes in as typed, one character after another through key press.
 void BoundGrid::Paste(const QString& text) {
     if (!Editable()) return;
     QPointer<BoundGrid> self(this);
-    for (char32_t c : text.toStdU32String()) {
-        if (c == U'\n' || c == U'\r') break;
-        if (!QChar::isPrint(c)) continue;
+    for (char32_t c : PastedCharacters(text)) {
         Press(static_cast<int>(c), false);
         if (!self) return;
     }

@@ -1,8 +1,12 @@
 #include "platform/ui/Controls.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QScreen>
 #include <QShortcutEvent>
@@ -11,12 +15,51 @@
 
 namespace r78::ui {
 
-TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {}
+TypedLineEdit::TypedLineEdit(QWidget* parent) : QLineEdit(parent) {
+    setAcceptDrops(false);
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+}
+
+void TypedLineEdit::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    // The menu's Paste is found by what it is wired to (older Qt wires it by name).
+    for (QAction* action : menu->actions())
+        if (QObject::disconnect(action, &QAction::triggered, this, &QLineEdit::paste) ||
+            QObject::disconnect(action, SIGNAL(triggered()), this, SLOT(paste())))
+            QObject::connect(action, &QAction::triggered, this,
+                             [this] { PasteTyped(QGuiApplication::clipboard()->text()); });
+    menu->popup(event->globalPos());
+}
+
+// The middle button pastes the selection where the desktop has one.
+void TypedLineEdit::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+        PasteTyped(QGuiApplication::clipboard()->text(QClipboard::Selection));
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+std::u32string PastedCharacters(const QString& text) {
+    std::u32string typed;
+    for (char32_t c : text.toStdU32String()) {
+        if (c == U'\n' || c == U'\r') break;
+        if (QChar::isPrint(c)) typed += c;
+    }
+    return typed;
+}
+
+TextBox::TextBox(QWidget* parent) : TypedLineEdit(parent) {}
 
 // Tab normally moves the focus before a box sees it; a box with a key-down
 // handler gets to act on it first, and the focus moves on only when the handler
 // left it here.
 bool TextBox::event(QEvent* event) {
+    // As its window goes to the back, a box that is not the one to get the focus
+    // back has lost nothing to it, whatever it lost before.
+    if (event->type() == QEvent::WindowDeactivate && window()->focusWidget() != this) lostToWindow_ = false;
     if (event->type() == QEvent::KeyPress && onKeyDown) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier) {
@@ -47,26 +90,20 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
             }
         }
     }
+    if (event->matches(QKeySequence::Paste)) {
+        event->accept();
+        PasteTyped(QGuiApplication::clipboard()->text());
+        return;
+    }
     const QString typed = event->text();
     if (typed.size() == 1 && typed[0].isPrint()) {
-        // Alt with a key that is no access key: the filter sees it, but it types nothing.
-        const bool chord = IsAltChord(*event);
-        if (onKeyPress) {
-            int ascii = typed[0].unicode();
-            onKeyPress(ascii);
-            if (!self) return;
-            if (ascii == 0 || chord) {
-                event->accept();
-                return;
-            }
-            if (ascii != typed[0].unicode()) {
-                if (typingLimit_ <= 0 || text().size() - selectedText().size() < typingLimit_)
-                    insert(QString(QChar(ascii)));
-                event->accept();
-                return;
-            }
+        int ascii = typed[0].unicode();
+        if (!Press(ascii, IsAltChord(*event))) {
+            event->accept();
+            return;
         }
-        if (chord || (typingLimit_ > 0 && text().size() - selectedText().size() >= typingLimit_)) {
+        if (ascii != typed[0].unicode()) {
+            insert(QString(QChar(ascii)));
             event->accept();
             return;
         }
@@ -80,9 +117,48 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
     QLineEdit::keyPressEvent(event);
 }
 
+bool TextBox::Press(int& ascii, bool chord) {
+    if (onKeyPress) {
+        QPointer<TextBox> self(this);
+        onKeyPress(ascii);
+        if (!self || ascii == 0) return false;
+    }
+    return !chord && (typingLimit_ <= 0 || text().size() - selectedText().size() < typingLimit_);
+}
+
+void TextBox::PasteTyped(const QString& text) {
+    if (isReadOnly()) return;
+    QPointer<TextBox> self(this);
+    for (const char32_t c : PastedCharacters(text)) {
+        int ascii = static_cast<int>(c);
+        const bool takes = Press(ascii, false);
+        if (!self) return;
+        if (!takes) continue;
+        const char32_t typed = static_cast<char32_t>(ascii);
+        insert(QString::fromUcs4(&typed, 1));
+    }
+}
+
+namespace {
+
+// The focus taken by another window or a popup, or given back by it.
+bool WindowOrPopup(Qt::FocusReason reason) {
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+}
+
+}  // namespace
+
 void TextBox::focusInEvent(QFocusEvent* event) {
+    const bool returned = lostToWindow_ && WindowOrPopup(event->reason());
+    lostToWindow_ = false;
     QLineEdit::focusInEvent(event);
-    if (onGotFocus) onGotFocus();
+    if (onGotFocus && !returned) onGotFocus();
+}
+
+// QLineEdit keeps its selection over such a loss.
+void TextBox::focusOutEvent(QFocusEvent* event) {
+    lostToWindow_ = WindowOrPopup(event->reason());
+    QLineEdit::focusOutEvent(event);
 }
 
 CommandButton::CommandButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {

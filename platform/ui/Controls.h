@@ -3,13 +3,40 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <functional>
+#include <string>
 
 namespace r78::ui {
 
+// A line edit whose text is typed, never put in whole: every paste (the paste
+// key, which the subclass's key handler sends on; the context menu's Paste; the
+// middle button's selection) goes to PasteTyped, to go in as typed, one
+// character after another through the key filter. It takes no drops and no
+// input method. The grid's cell editor and TextBox are both.
+class TypedLineEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TypedLineEdit(QWidget* parent = nullptr);
+
+protected:
+    virtual void PasteTyped(const QString& text) = 0;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// The characters of a pasted text, in the order they are typed: the printable
+// ones of its first line (a box or a cell holds one line).
+std::u32string PastedCharacters(const QString& text);
+
 // A text box with the screens' three events: key down (with the key code; the
 // handler may swallow the key by setting it to 0), key press (with the typed
-// character; setting it to 0 refuses it) and got focus.
-class TextBox : public QLineEdit {
+// character; setting it to 0 refuses it) and got focus. A paste is typed,
+// character by character, as the keys would type it.
+//
+// Got focus is a move of the focus to the box from another control. A box that
+// lost the focus only because its window or a popup took it (a message box,
+// another program, a context menu) gets it back without the event: its text
+// and caret stay as they were.
+class TextBox : public TypedLineEdit {
     Q_OBJECT
 public:
     explicit TextBox(QWidget* parent = nullptr);
@@ -28,9 +55,18 @@ protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void PasteTyped(const QString& text) override;
 
 private:
+    // A typed character through key press (which may change it), then the
+    // typing limit: whether the box is to take the character. A chord (Alt with
+    // a key that is no access key) is seen by the filter but types nothing.
+    bool Press(int& ascii, bool chord);
+
     int typingLimit_ = 0;
+    // The focus went to another window or a popup; its return is no move to the box.
+    bool lostToWindow_ = false;
 };
 
 // A command button that Enter presses while it has the focus, as operators are

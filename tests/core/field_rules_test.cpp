@@ -75,6 +75,16 @@ TEST(FieldRulesTest, RewriteStepsChangeTheTextAndTheFirstFailingStepSpeaks) {
     EXPECT_EQ(RunRule(padded, "", none).message, "three please");
 }
 
+// A rule's digits test is known as such, and speaks for a text that is not digits.
+TEST(FieldRulesTest, TheDigitsStepOfARuleIsFoundWithItsMessage) {
+    const FieldRule investigator = rule::Block2()[0];
+    ASSERT_NE(DigitsStep(investigator), nullptr);
+    EXPECT_EQ(DigitsStep(investigator)->message, "Investigator Code should be 4 digited ");
+    EXPECT_EQ(DigitsStep(rule::YesNo("B6I1"))->message, kNumericEntry);
+    EXPECT_EQ(DigitsStep(FieldRule{"B8I3", true, {rule::InList("1,2,x", "code 1 or 2 please")}}), nullptr);
+    EXPECT_EQ(DigitsStep(FieldRule{"B6I22", true, {rule::NotNegative(kNumericEntry)}}), nullptr);
+}
+
 TEST(FieldRulesTest, DigitValueNeverReadsAnOverlongStringAsZero) {
     EXPECT_EQ(DigitValue(" 0042"), 42);
     EXPECT_EQ(DigitValue("99999999999999999999999"), std::numeric_limits<long>::max());

@@ -71,13 +71,13 @@ TEST_F(Orcl051aTest, EachBoxRuleAcceptsOrRefusesWithItsMessage) {
 TEST_F(Orcl051aTest, SaveInsertsThenUpdatesAndCountsTheHousehold) {
     Open();
     packet.shhno = "02";  // packet shows another household: the screen keeps its own flag
-    Fill({{16, "1"}, {21, "150320"}, {23, "1'2"}});
+    Fill({{16, "1"}, {21, "150320"}, {23, "12"}});
     Click(screen->CmdSave);
     EXPECT_TRUE(Messages().empty());
     EXPECT_EQ(f.s.HhExists, 1);
     EXPECT_EQ(Focus(), screen->Text3);
     EXPECT_EQ(Read("select DPC || SCH || SRO || SSS || SSU || SVC || Timec || creby || credate from S051L01"),
-              "101051000010111'2OPR1200315");
+              "1010510000101112OPR1200315");
     EXPECT_EQ(Read("select RC from S051L01"), "<null>");
     EXPECT_EQ(Counts(), "1 1 1");
     EXPECT_EQ(packet.hhCount, " 1");

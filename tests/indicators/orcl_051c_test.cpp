@@ -64,15 +64,58 @@ TEST_F(Orcl051cTest, EachBoxRuleAcceptsOrRefusesWithItsMessage) {
 
 TEST_F(Orcl051cTest, SaveInsertsBlanksAsNullAndUpdatesThemAsEmptyTexts) {
     Open();
-    Fill({{0, "4"}, {1, "1"}, {4, "3'000"}});
+    Fill({{0, "4"}, {1, "1"}, {4, "3000"}});
     Click(screen->CmdSave);
     EXPECT_EQ(f.s.BlkRecExists, 1);
     EXPECT_EQ(Focus(), screen->Text3);
     EXPECT_EQ(Stored("typeof(SU) || SSS || SSU || B4I1 || B4I5 || creby || coalesce(B4I3, '-')"),
-              "text10143'000OPR1-");
+              "text10143000OPR1-");
     Fill({{1, ""}, {2, "3"}});
     Click(screen->CmdSave);
     EXPECT_EQ(Stored("count(*) || '|' || B4I2 || '|' || B4I3"), "1||3");
+}
+
+// Any character may be typed here, and a box left by a click has not met its
+// Enter check; but Save stores no box whose column takes digits only and that
+// holds another character: it is refused with the box's own digit message, as
+// its Enter would refuse it, and nothing is stored.
+TEST_F(Orcl051cTest, SaveRefusesABoxOfDigitsThatHoldsAnotherCharacter) {
+    Open();
+    ASSERT_EQ(Focus(), Box(0));
+    test::Type("&9");
+    test::ClickInWindow(screen, screen->CmdSave);
+    EXPECT_EQ(Messages(), Texts{"numeric  entry please "});
+    EXPECT_EQ(Focus(), Box(0));
+    EXPECT_EQ(Text(0), "&9");
+    EXPECT_EQ(f.s.BlkRecExists, 0);
+    EXPECT_EQ(Stored("count(*)"), "0");
+
+    // Exit told to save keeps the screen, and the entries with it.
+    Clear();
+    f.messages.Answer(true);
+    Click(screen->CmdExit);
+    EXPECT_EQ(Messages(), (Texts{"Save Block-4 before exiting?", "numeric  entry please "}));
+    ASSERT_FALSE(Left());
+    EXPECT_EQ(Stored("count(*)"), "0");
+
+    // The social group's column takes any character: its code list judges it at Enter.
+    Fill({{0, "9"}, {2, "a"}});
+    Clear();
+    Click(screen->CmdSave);
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ(Stored("B4I1 || '|' || B4I3"), "9|a");
+
+    // An update is refused alike; a blank box is stored as before.
+    Fill({{0, ""}, {5, "1("}});
+    Click(screen->CmdSave);
+    EXPECT_EQ(Messages(), Texts{"numeric  entry please "});
+    EXPECT_EQ(Focus(), Box(5));
+    EXPECT_EQ(Stored("B4I1 || '|' || coalesce(B4I6, '-')"), "9|-");
+    Box(5)->setText("");
+    Clear();
+    Click(screen->CmdSave);
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ(Stored("B4I1 || '|' || B4I6"), "|");
 }
 
 TEST_F(Orcl051cTest, UpdateThatMatchesNoRowIsToldAsNotSaved) {

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QHBoxLayout>
+#include <QMenu>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -87,6 +88,64 @@ TEST_F(ControlsTest, AnAltChordThatIsNoAccessKeyTypesNothingInABox) {
     QTest::keyClick(box, Qt::Key_7);
     EXPECT_EQ(box->text(), "7");
     EXPECT_EQ(clicks, 0);
+}
+
+// Got focus is a move of the focus to a box from another control; the focus
+// coming back from another window or a popup to the box that had it is none.
+TEST(TextBoxTest, GotFocusIsAMoveWithinTheWindowNeverTheWindowsReturn) {
+    QWidget window;
+    auto* layout = new QHBoxLayout(&window);
+    TextBox* boxes[] = {new TextBox(&window), new TextBox(&window)};
+    int got[] = {0, 0};
+    for (int i : {0, 1}) {
+        layout->addWidget(boxes[i]);
+        boxes[i]->setText(i ? "22" : "1111");
+        boxes[i]->onGotFocus = [&got, i] { ++got[i]; };
+    }
+    auto activate = [](QWidget* w) {
+        QApplication::setActiveWindow(w);
+        QApplication::processEvents();
+    };
+    QWidget other;
+    // While another window is in front, the program may move the focus.
+    auto away = [&](const std::function<void()>& meanwhile = {}) {
+        other.show();
+        activate(&other);
+        if (meanwhile) meanwhile();
+        other.hide();
+        activate(&window);
+    };
+
+    // A window shown with the focus in a box: its first got focus.
+    boxes[0]->setFocus();
+    window.show();
+    activate(&window);
+    EXPECT_EQ(got[0], 1);
+
+    boxes[0]->setCursorPosition(2);
+    away();
+    EXPECT_EQ(got[0], 1);
+    EXPECT_EQ(boxes[0]->cursorPosition(), 2);
+
+    QMenu menu;
+    menu.addAction("an action");
+    menu.popup(boxes[0]->mapToGlobal(QPoint(0, 0)));
+    QApplication::processEvents();
+    menu.close();
+    activate(&window);
+    EXPECT_EQ(QApplication::focusWidget(), boxes[0]);
+    EXPECT_EQ(got[0], 1);
+
+    // The box the focus was moved to while the window was behind: a move.
+    away([&] { boxes[1]->setFocus(); });
+    EXPECT_EQ(QApplication::focusWidget(), boxes[1]);
+    EXPECT_EQ(got[1], 1);
+    // So is a move back to a box that had lost the focus to a window before.
+    away([&] { boxes[0]->setFocus(); });
+    EXPECT_EQ(QApplication::focusWidget(), boxes[0]);
+    EXPECT_EQ(got[0], 2);
+    boxes[1]->setFocus();
+    EXPECT_EQ(got[1], 2);
 }
 
 }  // namespace

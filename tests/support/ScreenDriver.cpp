@@ -9,6 +9,15 @@ void Activate(QWidget* window) {
     QApplication::processEvents();
 }
 
+void AnotherWindowComesAndGoes(QWidget* window) {
+    QWidget other;
+    other.setWindowTitle("another window");
+    other.show();
+    Activate(&other);
+    other.hide();
+    Activate(window);
+}
+
 void Type(const std::string& keys) {
     for (char c : keys) QTest::keyClick(Focus(), c);
     QApplication::processEvents();

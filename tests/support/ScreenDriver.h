@@ -42,6 +42,9 @@ public:
 // lets the event loop run after it.
 QWidget* Focus();
 void Activate(QWidget* window);
+// Another window comes to the front and goes, as a message box does: the window
+// given loses the focus to it and is put in front again.
+void AnotherWindowComesAndGoes(QWidget* window);
 void Type(const std::string& keys);
 void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 void Enter(const std::string& keys);

@@ -4,14 +4,21 @@
 
 namespace r78::test {
 
-void ScriptedMessages::ErrorBox(const std::string& text) { shown.push_back({"error", text}); }
+void ScriptedMessages::ErrorBox(const std::string& text) {
+    shown.push_back({"error", text});
+    if (whileShown) whileShown();
+}
 
-void ScriptedMessages::OkBox(const std::string& text) { shown.push_back({"ok", text}); }
+void ScriptedMessages::OkBox(const std::string& text) {
+    shown.push_back({"ok", text});
+    if (whileShown) whileShown();
+}
 
 void ScriptedMessages::Beep() { shown.push_back({"beep", ""}); }
 
 bool ScriptedMessages::YesNo(const std::string& text) {
     shown.push_back({"question", text});
+    if (whileShown) whileShown();
     if (answers_.empty()) {
         ADD_FAILURE() << "Unanswered question: " << text;
         return false;

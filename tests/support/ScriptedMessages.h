@@ -1,5 +1,6 @@
 #pragma once
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,10 @@ public:
     // Answers to the next questions, in order. A question with no answer left
     // fails the test and is answered No.
     void Answer(bool yes) { answers_.push_back(yes); }
+
+    // Runs while each box is up (beeps show none): a test may have another
+    // window take the focus there, as a real box does.
+    std::function<void()> whileShown;
 
     std::vector<Shown> shown;
     std::vector<std::string> Texts() const;

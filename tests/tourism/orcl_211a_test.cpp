@@ -138,7 +138,7 @@ TEST_F(Orcl211aTest, SurveyCodeGatesSaveAndTheWayOn) {
 
 TEST_F(Orcl211aTest, FirstSaveInsertsLaterSavesUpdateTheOneRowAndTheCountsFollow) {
     Open();
-    Fill({{11, "001"}, {14, "01"}, {16, "1"}, {21, "150320"}, {23, "1'2"}});
+    Fill({{11, "001"}, {14, "01"}, {16, "1"}, {21, "150320"}, {23, "12"}});
     Click(screen->CmdSave);
     EXPECT_TRUE(Messages().empty());
     EXPECT_EQ(f.s.HhExists, 1) << "packet's boxes name no household: the screen's own row counts";
@@ -146,7 +146,7 @@ TEST_F(Orcl211aTest, FirstSaveInsertsLaterSavesUpdateTheOneRowAndTheCountsFollow
     EXPECT_EQ(
         Read("select DPC || '|' || FSUNO || '|' || SCH || '|' || SRO || '|' || SU || '|' || SSS || '|' || "
              "SSU || '|' || Timec || '|' || creby || '|' || credate from S211L01"),
-        "101|10003|211|0000|001|2|05|1'2|OPR1|200315");
+        "101|10003|211|0000|001|2|05|12|OPR1|200315");
     EXPECT_EQ(Read("select RC from S211L01"), "<null>") << "a blank box is Null in an insert";
     EXPECT_EQ(Read("select CNT211 from samplelist"), "1");
 
