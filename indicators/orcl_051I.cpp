@@ -1,7 +1,6 @@
 #include "indicators/orcl_051I.h"
 
 #include <QGridLayout>
-#include <QVBoxLayout>
 
 #include "validation/checks_051.h"
 
@@ -43,13 +42,7 @@ orcl_051I::orcl_051I(SharedState& state) : SingleRecordBlockScreen(state, Params
     for (int box = 0; box <= LastBox(); ++box) AddItem(items, box, 0, "", labels[box], box);
     items->setColumnStretch(3, 1);
 
-    // The error list below the four items, as wide as the screen.
-    auto* body = new QVBoxLayout;
-    body->addLayout(items);
-    body->addSpacing(12);
-    body->addWidget(DataGrid, 1);
-    body->addStretch();
-    Compose(nullptr, body);
+    ComposeErrorsBelow(items);
 
     Form_Load();
 }

@@ -2,7 +2,6 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QVBoxLayout>
 
 #include "core/Values.h"
 #include "validation/checks_051.h"
@@ -161,11 +160,7 @@ orcl_051c::orcl_051c(SharedState& state) : SingleRecordBlockScreen(state, Params
     itemsRow->addLayout(items);
     itemsRow->addStretch();
 
-    auto* body = new QVBoxLayout;
-    body->addLayout(itemsRow);
-    body->addWidget(DataGrid, 1);
-    body->addStretch();
-    Compose(nullptr, body);
+    ComposeErrorsBelow(itemsRow);
 
     Form_Load();
 }

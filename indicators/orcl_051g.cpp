@@ -1,7 +1,6 @@
 #include "indicators/orcl_051g.h"
 
 #include <QGridLayout>
-#include <QVBoxLayout>
 
 #include "validation/checks_051.h"
 
@@ -107,12 +106,7 @@ orcl_051g::orcl_051g(SharedState& state) : SingleRecordBlockScreen(state, Params
     items->setColumnMinimumWidth(3, 16);
     items->setColumnStretch(7, 1);
 
-    auto* body = new QVBoxLayout;
-    body->addLayout(items);
-    body->addSpacing(12);
-    body->addWidget(DataGrid, 1);
-    body->addStretch();
-    Compose(nullptr, body);
+    ComposeErrorsBelow(items);
 
     Form_Load();
 }

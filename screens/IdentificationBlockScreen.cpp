@@ -1,7 +1,6 @@
 #include "screens/IdentificationBlockScreen.h"
 
 #include <QHBoxLayout>
-#include <QVBoxLayout>
 #include <algorithm>
 #include <stdexcept>
 
@@ -75,11 +74,7 @@ void IdentificationBlockScreen::ComposeBlocks(QWidget* block1, int block1Stretch
     auto* blocks = new QHBoxLayout;
     blocks->addWidget(block1, block1Stretch);
     blocks->addWidget(block2, block2Stretch);
-    auto* body = new QVBoxLayout;
-    body->addLayout(blocks);
-    body->addWidget(DataGrid, 1);
-    body->addStretch();
-    Compose(headings, body);
+    ComposeErrorsBelow(blocks, headings);
 }
 
 void IdentificationBlockScreen::Prefill(bool afterDelete) {

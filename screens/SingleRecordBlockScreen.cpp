@@ -59,6 +59,14 @@ void SingleRecordBlockScreen::Compose(QLayout* headings, QLayout* body) {
             ButtonRow({CmdSave, CmdNext, CmdExit, Cmdval, CmdValHH, CmdPrev, CmdDelete}));
 }
 
+void SingleRecordBlockScreen::ComposeErrorsBelow(QLayout* items, QLayout* headings) {
+    auto* body = new QVBoxLayout;
+    body->addLayout(items);
+    body->addWidget(DataGrid, 1);
+    body->addStretch();
+    Compose(headings, body);
+}
+
 int SingleRecordBlockScreen::BoxOf(const std::string& field) const {
     for (int i = 0; i < record_.BoxCount(); ++i)
         if (text::EqualsNoCase(record_.BoxColumn(i).name, field)) return i;

@@ -73,6 +73,9 @@ protected:
     // the block's title), the header line, its boxes (with the error list
     // DataGrid placed where it fits), the buttons and the go-to box.
     void Compose(QLayout* headings, QLayout* body);
+    // Composes the screen with its items above and the error list below them,
+    // across the screen's width, so that every column of the list is in view.
+    void ComposeErrorsBelow(QLayout* items, QLayout* headings = nullptr);
 
     // The box that holds a column (compared in capitals); -1 when none does.
     int BoxOf(const std::string& field) const;
