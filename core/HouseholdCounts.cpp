@@ -82,19 +82,19 @@ std::optional<HouseholdCounts> WriteHhCounts(const SharedState& s, int t, const 
     return counts;
 }
 
-void TakeHhCounts(SharedState& s, int t, const HouseholdCounts& counts) {
+void TakeHhCounts(SharedState& s, int t, const HouseholdCounts& counts, bool selected) {
     s.AsurvdBySss[t] = counts.asurvdBySss;
     s.AcasualtyBySss[t] = counts.acasualtyBySss;
     s.SssFull[t] = counts.sssFull;
     s.HhCountBySch[t] = counts.households;
+    if (selected) s.HhExists = counts.householdEntered ? 1 : 0;
 }
 
 std::optional<HouseholdCounts> UpdateHhCounts(SharedState& s, int t, const std::string& fsuNo,
                                               const std::string& sss, const std::string& ssu) {
     const std::optional<HouseholdCounts> counts = WriteHhCounts(s, t, fsuNo, sss, ssu);
     if (!counts) return std::nullopt;
-    TakeHhCounts(s, t, *counts);
-    s.HhExists = counts->householdEntered ? 1 : 0;
+    TakeHhCounts(s, t, *counts, true);
     return counts;
 }
 

@@ -35,9 +35,10 @@ std::optional<HouseholdCounts> WriteHhCounts(const SharedState& s, int schType, 
                                              const std::string& sss, const std::string& ssu);
 
 // Takes a recount's figures into the shared state: the schedule's per-stratum
-// counts and room flags, and its household count (HhCountBySch). HhExists is left
-// to the caller, who knows which household it concerns.
-void TakeHhCounts(SharedState& s, int schType, const HouseholdCounts& counts);
+// counts and room flags, and its household count (HhCountBySch). HhExists takes
+// whether the household asked about has its row only when that household is the
+// one chosen on the control screen (selected); a block screen keeps its own flag.
+void TakeHhCounts(SharedState& s, int schType, const HouseholdCounts& counts, bool selected = false);
 
 // For a caller with no transaction open: WriteHhCounts, in its own transaction,
 // and once that is committed TakeHhCounts, with HhExists taking whether the

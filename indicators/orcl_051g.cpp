@@ -87,24 +87,19 @@ orcl_051g::orcl_051g(SharedState& state) : SingleRecordBlockScreen(state, Params
     items->setHorizontalSpacing(12);
     // Items 1 to 10 on the left, 11 to 19 beside them, so that the error list
     // below has the screen's width and the height to show its rows.
-    constexpr int kLeftRows = 10;
-    for (int box = 0; box <= LastBox(); ++box) {
-        const bool left = box < kLeftRows;
-        AddItem(items, left ? box : box - kLeftRows, left ? 0 : 4, "", labels[box], box);
-    }
-    // The group labels stand left of the items they qualify.
+    constexpr int kRows = 10;
+    AddItemColumns(items, LastBox() + 1, kRows,
+                   [&](int box) { return std::pair<QString, QString>("", labels[box]); });
+    // The group labels stand in the item place of the first item they qualify.
     auto group = [&](const QString& text, int firstBox, int rows) {
         QLabel* label = ui::TextLabel(text, this);
         label->setWordWrap(true);
         label->setFixedWidth(label->fontMetrics().horizontalAdvance(" If 1 in item 1") + 4);
-        const bool left = firstBox < kLeftRows;
-        items->addWidget(label, left ? firstBox : firstBox - kLeftRows, left ? 0 : 4, rows, 1,
-                         Qt::AlignRight | Qt::AlignVCenter);
+        const auto [row, column] = ItemCell(firstBox, kRows);
+        items->addWidget(label, row, column, rows, 1, Qt::AlignRight | Qt::AlignVCenter);
     };
     group(" If 1 in item 1", 1, 3);
     group("in sq. ft && in whole no.", 11, 5);
-    items->setColumnMinimumWidth(3, 16);
-    items->setColumnStretch(7, 1);
 
     ComposeErrorsBelow(items);
 

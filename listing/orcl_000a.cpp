@@ -89,12 +89,8 @@ orcl_000a::orcl_000a(SharedState& state) : IdentificationBlockScreen(state, Para
     };
     // The FSU's particulars (items 1 to 10) on the left, what the field staff
     // found (11 to 19) beside them: the error list below needs the height.
-    for (int box = 0; box <= 18; ++box) {
-        const bool left = box < 10;
-        AddItem(grid1, left ? box : box - 10, left ? 0 : 4, items1[box][0], items1[box][1], box);
-    }
-    grid1->setColumnMinimumWidth(3, 16);
-    grid1->setColumnStretch(7, 1);
+    AddItemColumns(grid1, 19, 10,
+                   [&](int box) { return std::pair<QString, QString>(items1[box][0], items1[box][1]); });
     grid1->setRowStretch(10, 1);
 
     auto* block2 = new QGroupBox("  Block - 2. Particulars of Field Operation   ( Level - 01)", this);

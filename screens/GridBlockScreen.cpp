@@ -364,7 +364,7 @@ bool GridBlockScreen::SettleRows() {
 
 bool GridBlockScreen::RefreshRows() {
     if (DataGridX->RecordCount() > 0) {
-        if (!DataGridX->WritePending() || !DataGridX->Requery()) return false;
+        if (!DataGridX->Requery()) return false;
         if (DataGridX->RecordCount() > 0 && !DataGridX->MoveLast()) return false;
     }
     SetGridColumns();

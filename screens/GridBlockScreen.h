@@ -143,6 +143,8 @@ private:
     // Drops a blank new row and writes the row in hand; false when the write
     // failed (the grid has said why).
     bool SettleRows();
+    // The block's rows read again once settled, the last one current; false
+    // when the file could not be read.
     bool RefreshRows();
     void StepToNextRow();
     void Leave(int index);

@@ -91,6 +91,19 @@ void SingleRecordBlockScreen::AddItem(QGridLayout* grid, int row, int column, co
     grid->addWidget(Text1[box], row, column + 2, Qt::AlignLeft);
 }
 
+void SingleRecordBlockScreen::AddItemColumns(
+    QGridLayout* grid, int count, int rows,
+    const std::function<std::pair<QString, QString>(int box)>& itemOf) {
+    for (int box = 0; box < count; ++box) {
+        const auto [row, column] = ItemCell(box, rows);
+        const auto [item, label] = itemOf(box);
+        AddItem(grid, row, column, item, label, box);
+    }
+    const int columns = (count + rows - 1) / rows;
+    for (int c = 1; c < columns; ++c) grid->setColumnMinimumWidth(4 * c - 1, 16);
+    grid->setColumnStretch(4 * columns - 1, 1);
+}
+
 void SingleRecordBlockScreen::SetBox(int box, const std::string& text) {
     Text1.at(static_cast<size_t>(box))->setText(Q(text));
 }

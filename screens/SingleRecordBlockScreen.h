@@ -1,8 +1,10 @@
 #pragma once
 #include <QGridLayout>
 #include <QLabel>
+#include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/FieldRules.h"
@@ -83,6 +85,14 @@ protected:
     std::string Field(const std::string& field) const;
     // A label and its box in a grid row: "1." "FSU Serial No" [box]; "&&" in a label shows "&".
     void AddItem(QGridLayout* grid, int row, int column, const QString& item, const QString& label, int box);
+    // The items of boxes 0 to count - 1 down columns of `rows` items each, side by
+    // side, each laid out as AddItem does (item, label, box), a narrow gap between
+    // the columns and the width left over right of the last; itemOf gives a box's
+    // item and label.
+    void AddItemColumns(QGridLayout* grid, int count, int rows,
+                        const std::function<std::pair<QString, QString>(int box)>& itemOf);
+    // Where a box's item stands in such columns: its grid row and column.
+    static std::pair<int, int> ItemCell(int box, int rows) { return {box % rows, 4 * (box / rows)}; }
     int BoxPixels(int box) const;
 
     std::string Box(int box) const { return Text1.at(static_cast<size_t>(box))->text().toStdString(); }

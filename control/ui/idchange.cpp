@@ -170,8 +170,7 @@ void idchange::CmdProceed_Click() {
         return;
     }
     if (counts) {
-        TakeHhCounts(s_, t, *counts);
-        s_.HhExists = counts->householdEntered ? 1 : 0;
+        TakeHhCounts(s_, t, *counts, true);
         s_.Packet->ShowHhCount(t, counts->households);
     }
     CmdExit_Click();
