@@ -475,10 +475,12 @@ int BoundGrid::CurrentRow() const {
 int BoundGrid::CurrentColumn() const { return view_->currentIndex().column(); }
 
 bool BoundGrid::SetCurrentCell(int row, int column) {
-    const QModelIndex target = model_->index(row, column);
+    // The move may drop the blank new row it leaves, and the target moves up with
+    // the rows below it: a move that lands there has succeeded.
+    const QPersistentModelIndex target = model_->index(row, column);
     if (!target.isValid()) return false;
     view_->setCurrentIndex(target);
-    if (view_->currentIndex() != target) return false;
+    if (!target.isValid() || view_->currentIndex() != target) return false;
     view_->scrollTo(target);
     return true;
 }
@@ -681,7 +683,7 @@ void BoundGrid::CancelRow(int row) {
 void BoundGrid::SelectRow(int row) {
     if (!Editable() || row < 0 || row >= RecordCount()) return;
     if (!SetCurrentCell(row, std::max(0, CurrentColumn()))) return;
-    view_->selectionModel()->select(model_->index(row, 0),
+    view_->selectionModel()->select(model_->index(CurrentRow(), 0),
                                     QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 

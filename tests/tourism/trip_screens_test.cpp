@@ -336,6 +336,25 @@ TEST_F(TripScreensTest, AStampedRowLeftBlankIsNotStoredSoTheBlockStaysEmpty) {
     EXPECT_EQ(Messages(), Texts{"current block is empty. Do you want to Proceed?"});
 }
 
+TEST_F(TripScreensTest, LeavingAStampedRowTabbedAlongBlankActsOnTheFirstClickOrAccessKey) {
+    for (const bool click : {true, false}) {
+        SCOPED_TRACE(click ? "click" : "Alt+2");
+        ASSERT_TRUE(Open(7));
+        int last = Grid()->ColumnCount() - 1;
+        while (!Grid()->ColumnVisible(last)) --last;
+        for (int i = 0; i < 20 && Grid()->CurrentColumn() < last; ++i) Key(Qt::Key_Tab);
+        ASSERT_EQ(Grid()->CurrentColumn(), last);
+        f.messages.Answer(false);
+        if (click)
+            ClickInWindow(screen, screen->CmdNext);
+        else
+            Key(Qt::Key_2, Qt::AltModifier);
+        EXPECT_EQ(Messages(), Texts{"current block is empty. Do you want to Proceed?"});
+        f.messages.shown.clear();
+        Close();
+    }
+}
+
 TEST_F(TripScreensTest, EachExpenditureItemGroupAcceptsOrRefusesWithItsMessage) {
     for (const std::string p : {"B61I", "B62I"}) {
         SCOPED_TRACE(p);
