@@ -293,8 +293,7 @@ private:
 namespace {
 
 // The characters a key types, as the key press event sees them: Enter 13, Esc 27,
-// Backspace 8, else the key's printable text. Nothing for other keys, nor for
-// Control chords, which are commands (Control with Alt may be AltGr, which types).
+// Backspace 8, else the key's printable characters.
 std::u32string CharactersOf(const QKeyEvent& event) {
     switch (event.key()) {
         case Qt::Key_Return:
@@ -305,13 +304,8 @@ std::u32string CharactersOf(const QKeyEvent& event) {
         case Qt::Key_Backspace:
             return U"\b";
         default:
-            break;
+            return TypedCharacters(event);
     }
-    if ((event.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == Qt::ControlModifier) return {};
-    std::u32string typed = event.text().toStdU32String();
-    for (char32_t c : typed)
-        if (!QChar::isPrint(c)) return {};
-    return typed;
 }
 
 // Marks the time in which the grid itself adds, removes or re-reads rows.

@@ -29,6 +29,10 @@ void TypedLineEdit::contextMenuEvent(QContextMenuEvent* event) {
             QObject::disconnect(action, SIGNAL(triggered()), this, SLOT(paste())))
             QObject::connect(action, &QAction::triggered, this,
                              [this] { PasteTyped(QGuiApplication::clipboard()->text()); });
+    // A submenu (the control characters some desktops offer) would put its
+    // character in past the key filter.
+    for (QAction* action : menu->actions())
+        if (action->menu()) menu->removeAction(action);
     menu->popup(event->globalPos());
 }
 
@@ -48,6 +52,14 @@ std::u32string PastedCharacters(const QString& text) {
         if (c == U'\n' || c == U'\r') break;
         if (QChar::isPrint(c)) typed += c;
     }
+    return typed;
+}
+
+std::u32string TypedCharacters(const QKeyEvent& event) {
+    if ((event.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == Qt::ControlModifier) return {};
+    std::u32string typed = event.text().toStdU32String();
+    for (char32_t c : typed)
+        if (!QChar::isPrint(c)) return {};
     return typed;
 }
 
@@ -95,18 +107,10 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
         PasteTyped(QGuiApplication::clipboard()->text());
         return;
     }
-    const QString typed = event->text();
-    if (typed.size() == 1 && typed[0].isPrint()) {
-        int ascii = typed[0].unicode();
-        if (!Press(ascii, IsAltChord(*event))) {
-            event->accept();
-            return;
-        }
-        if (ascii != typed[0].unicode()) {
-            insert(QString(QChar(ascii)));
-            event->accept();
-            return;
-        }
+    if (const std::u32string typed = TypedCharacters(*event); !typed.empty()) {
+        event->accept();
+        Type(typed, IsAltChord(*event));
+        return;
     }
     // Enter is the screens' own key: it never reaches a default button.
     const int key = event->key();
@@ -123,20 +127,25 @@ bool TextBox::Press(int& ascii, bool chord) {
         onKeyPress(ascii);
         if (!self || ascii == 0) return false;
     }
-    return !chord && (typingLimit_ <= 0 || text().size() - selectedText().size() < typingLimit_);
+    // The limit counts characters, as the width checks do, not 16-bit units.
+    return !chord && (typingLimit_ <= 0 || text().toUcs4().size() - selectedText().toUcs4().size() <
+                                               static_cast<qsizetype>(typingLimit_));
 }
 
-void TextBox::PasteTyped(const QString& text) {
-    if (isReadOnly()) return;
+void TextBox::Type(const std::u32string& characters, bool chord) {
     QPointer<TextBox> self(this);
-    for (const char32_t c : PastedCharacters(text)) {
+    for (const char32_t c : characters) {
         int ascii = static_cast<int>(c);
-        const bool takes = Press(ascii, false);
+        const bool takes = Press(ascii, chord);
         if (!self) return;
-        if (!takes) continue;
+        if (!takes || isReadOnly()) continue;
         const char32_t typed = static_cast<char32_t>(ascii);
         insert(QString::fromUcs4(&typed, 1));
     }
+}
+
+void TextBox::PasteTyped(const QString& text) {
+    if (!isReadOnly()) Type(PastedCharacters(text), false);
 }
 
 namespace {

@@ -1,4 +1,5 @@
 #pragma once
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -26,6 +27,12 @@ protected:
 // The characters of a pasted text, in the order they are typed: the printable
 // ones of its first line (a box or a cell holds one line).
 std::u32string PastedCharacters(const QString& text);
+
+// The characters a key types, one code point each (a character beyond 16 bits
+// comes as two units; an input method may send several characters at once).
+// Nothing for a key whose text holds an unprintable character, nor for a
+// Control chord, which is a command (Control with Alt may be AltGr, which types).
+std::u32string TypedCharacters(const QKeyEvent& event);
 
 // A text box with the screens' three events: key down (with the key code; the
 // handler may swallow the key by setting it to 0), key press (with the typed
@@ -59,9 +66,10 @@ protected:
     void PasteTyped(const QString& text) override;
 
 private:
-    // A typed character through key press (which may change it), then the
-    // typing limit: whether the box is to take the character. A chord (Alt with
-    // a key that is no access key) is seen by the filter but types nothing.
+    // Each character through key press (which may change or refuse it), then
+    // the typing limit, and into the box. A chord (Alt with a key that is no
+    // access key) is seen by the filter but types nothing.
+    void Type(const std::u32string& characters, bool chord);
     bool Press(int& ascii, bool chord);
 
     int typingLimit_ = 0;

@@ -183,9 +183,10 @@ TEST_F(Orcl000aTest, TheFocusBackFromAMessageBoxLeavesTheBoxAsItWas) {
     EXPECT_EQ(Box(17)->selectedText(), "9");
 }
 
-// A paste goes in as typed: each character through the key filter (a refused
-// one brings the message and acts as a Backspace), within the box's width.
-TEST_F(Orcl000aTest, APasteReachesABoxOnlyThroughTheKeyFilterAndItsWidth) {
+// A paste, or a key that types more than one 16-bit unit, goes in as typed: each
+// character through the key filter (a refused one brings the message and acts as
+// a Backspace), within the box's width.
+TEST_F(Orcl000aTest, APasteOrAWideKeyReachesABoxOnlyThroughTheKeyFilterAndItsWidth) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     auto pasteByMenu = [&] {
         QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), Box(20)->mapToGlobal(QPoint(2, 2)));
@@ -197,6 +198,10 @@ TEST_F(Orcl000aTest, APasteReachesABoxOnlyThroughTheKeyFilterAndItsWidth) {
         menu->close();
         QApplication::processEvents();
         test::Activate(screen);
+    };
+    auto typeKey = [&](const QString& text) {
+        QKeyEvent event(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+        QApplication::sendEvent(Box(20), &event);
     };
     struct Case {
         const char* how;
@@ -211,6 +216,12 @@ TEST_F(Orcl000aTest, APasteReachesABoxOnlyThroughTheKeyFilterAndItsWidth) {
         {"Ctrl+V", "123456", [] { test::Key(Qt::Key_V, Qt::ControlModifier); }, "9123", {}},
         {"Shift+Insert", "12\n9", [] { test::Key(Qt::Key_Insert, Qt::ShiftModifier); }, "912", {}},
         {"the context menu", "k5&", pasteByMenu, "5&", {"numeric entry please"}},
+        {"a key typing U+1F600",
+         "",
+         [&] { typeKey(QString::fromUcs4(U"\U0001F600", 1)); },
+         "",
+         {"numeric entry please"}},
+        {"a key typing \"123456\"", "", [&] { typeKey("123456"); }, "9123", {}},
     };
     Open();
     for (const Case& c : cases) {
