@@ -137,7 +137,9 @@ TEST_F(ErrorLogTest, RunSetsItsFlagsResetsCountersAndClearsOnlyThisFsusRows) {
             EXPECT_TRUE(f.ErrorRows().empty());
             LogValError(f.s, " 1", "", "", "m", "");
             EXPECT_EQ(run.CriticalRows(), 1);
+            run.Commit();
         }
+        EXPECT_EQ(f.ErrorRows().size(), 1u) << "the run's own row alone";
         EXPECT_FALSE(f.s.ValRunAll);
         EXPECT_TRUE(f.s.ValRunSch0);
         EXPECT_EQ(f.s.ValCritCount, 1) << "the starter reads the outcome after the run";
