@@ -1,10 +1,11 @@
 #pragma once
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <functional>
 #include <string>
+
+class QKeyEvent;
 
 namespace r78::ui {
 

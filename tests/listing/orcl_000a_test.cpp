@@ -4,8 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QContextMenuEvent>
-#include <QMenu>
+#include <QKeyEvent>
 #include <QTest>
 
 #include "control/FsuRegistration.h"
@@ -188,17 +187,7 @@ TEST_F(Orcl000aTest, TheFocusBackFromAMessageBoxLeavesTheBoxAsItWas) {
 // a Backspace), within the box's width.
 TEST_F(Orcl000aTest, APasteOrAWideKeyReachesABoxOnlyThroughTheKeyFilterAndItsWidth) {
     QClipboard* clipboard = QGuiApplication::clipboard();
-    auto pasteByMenu = [&] {
-        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), Box(20)->mapToGlobal(QPoint(2, 2)));
-        QApplication::sendEvent(Box(20), &event);
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_NE(menu, nullptr);
-        for (QAction* action : menu->actions())
-            if (action->text().startsWith("&Paste")) action->trigger();
-        menu->close();
-        QApplication::processEvents();
-        test::Activate(screen);
-    };
+    auto pasteByMenu = [&] { test::PasteByContextMenu(Box(20)); };
     auto typeKey = [&](const QString& text) {
         QKeyEvent event(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
         QApplication::sendEvent(Box(20), &event);

@@ -4,9 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QContextMenuEvent>
 #include <QHeaderView>
-#include <QMenu>
 #include <QTest>
 #include <QWindow>
 #include <functional>
@@ -532,20 +530,7 @@ TEST_F(Block6Test, LeavingTheGridWithAnOverlongCellKeepsTheCursorOnIt) {
 // (no access key, so it types nothing itself) and each character of a paste.
 TEST_F(Block6Test, AltChordsAndPastesReachACellOnlyThroughTheKeyFilter) {
     QClipboard* clipboard = QGuiApplication::clipboard();
-    auto pasteByMenu = [&] {
-        QWidget* editor = Grid()->Editor();
-        ASSERT_NE(editor, nullptr);
-        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), editor->mapToGlobal(QPoint(2, 2)));
-        QApplication::sendEvent(editor, &event);
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_NE(menu, nullptr);
-        for (QAction* action : menu->actions())
-            if (action->text().startsWith("&Paste")) action->trigger();
-        menu->close();
-        // The menu had the window's activation; it goes back to the screen.
-        QApplication::processEvents();
-        Activate();
-    };
+    auto pasteByMenu = [&] { test::PasteByContextMenu(Grid()->Editor()); };
     struct Case {
         const char* how;
         QString clipboard;

@@ -1,5 +1,10 @@
 #include "tests/support/ScreenDriver.h"
 
+#include <gtest/gtest.h>
+
+#include <QContextMenuEvent>
+#include <QMenu>
+
 namespace r78::test {
 
 QWidget* Focus() { return QApplication::focusWidget(); }
@@ -47,6 +52,20 @@ void ClickInWindow(QWidget* window, QWidget* target) {
 void KeyTo(QWidget* widget, Qt::Key key) {
     QTest::keyClick(widget, key);
     QApplication::processEvents();
+}
+
+void PasteByContextMenu(QWidget* widget) {
+    ASSERT_NE(widget, nullptr);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), widget->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(widget, &event);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    for (QAction* action : menu->actions())
+        if (action->text().startsWith("&Paste")) action->trigger();
+    menu->close();
+    // The menu had the window's activation; it goes back to the window.
+    QApplication::processEvents();
+    Activate(widget->window());
 }
 
 void TypeInto(QLineEdit* box, const QString& text, Qt::Key key) {

@@ -53,6 +53,9 @@ void Click(QAbstractButton* button);
 void ClickInWindow(QWidget* window, QWidget* target);
 // A key sent to a widget, whether it has the focus or not.
 void KeyTo(QWidget* widget, Qt::Key key);
+// Paste chosen from the widget's context menu; the menu goes and its window is
+// active again.
+void PasteByContextMenu(QWidget* widget);
 // Replaces a box's text by typing, then presses a key there (the focus stays where it was).
 void TypeInto(QLineEdit* box, const QString& text, Qt::Key key = Qt::Key_Return);
 // The same, with the box given the focus first, as the operator's click would.
