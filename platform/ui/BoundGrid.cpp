@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QHash>
 #include <QHeaderView>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -136,8 +137,8 @@ QVariant RecordsetModel::headerData(int section, Qt::Orientation orientation, in
 // --- The grid's parts -------------------------------------------------------------
 
 // The cell editor: every key goes to the grid first, Tab included, and so does
-// every paste (the paste key with the others), so that no character reaches a
-// cell past the key filter.
+// every text it would insert (a paste, an input method's), so that no character
+// reaches a cell past the key filter.
 class CellEditor : public TypedLineEdit {
 public:
     CellEditor(BoundGrid* grid, QWidget* parent) : TypedLineEdit(parent), grid_(grid) { setFrame(false); }
@@ -155,7 +156,7 @@ protected:
         return QLineEdit::event(event);
     }
     void keyPressEvent(QKeyEvent* event) override { grid_->Key(event); }
-    void PasteTyped(const QString& text) override { grid_->Paste(text); }
+    void TypeCharacters(const std::u32string& characters) override { grid_->TypeText(characters); }
 
 private:
     BoundGrid* grid_;
@@ -268,6 +269,16 @@ protected:
         // Keys sent to the view while a cell is edited belong to the editor.
         grid_->Key(event);
         event->accept();
+    }
+    // An input method's text on a cell not being edited is typed there, as a key
+    // typing it would be; it searches no row.
+    void inputMethodEvent(QInputMethodEvent* event) override {
+        if (!grid_->Editable()) {
+            QTableView::inputMethodEvent(event);
+            return;
+        }
+        event->accept();
+        grid_->TypeText(CommittedCharacters(*event));
     }
     // Only the grid opens editors, so that the "*" line is never edited before
     // its row exists.
@@ -789,7 +800,7 @@ void BoundGrid::Key(QKeyEvent* event) {
     } else if (key == Qt::Key_Backtab || key == Qt::Key_Tab) {
         MoveByTab(false);
     } else if (event->matches(QKeySequence::Paste)) {
-        Paste(QGuiApplication::clipboard()->text());
+        TypeText(PastedCharacters(QGuiApplication::clipboard()->text()));
     } else if (IsEditing() && !MovesRow(key)) {
         editor_->BaseKey(event);
     } else if (MovesCell(key)) {
@@ -817,11 +828,10 @@ void BoundGrid::Press(int ascii, bool chord) {
     }
 }
 
-// Pasted text goes in as typed, one character after another through key press.
-void BoundGrid::Paste(const QString& text) {
+void BoundGrid::TypeText(const std::u32string& characters) {
     if (!Editable()) return;
     QPointer<BoundGrid> self(this);
-    for (char32_t c : PastedCharacters(text)) {
+    for (char32_t c : characters) {
         Press(static_cast<int>(c), false);
         if (!self) return;
     }

@@ -221,7 +221,8 @@ private:
     // A character through key press, then as the filter left it; a chord's own
     // character types nothing.
     void Press(int ascii, bool chord);
-    void Paste(const QString& text);
+    // Text from a paste or an input method: each character through key press, as typed.
+    void TypeText(const std::u32string& characters);
     void TypeCharacter(int ascii);
     void Backspace();
     void Escape();

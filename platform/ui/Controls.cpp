@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -15,10 +16,9 @@
 
 namespace r78::ui {
 
-TypedLineEdit::TypedLineEdit(QWidget* parent) : QLineEdit(parent) {
-    setAcceptDrops(false);
-    setAttribute(Qt::WA_InputMethodEnabled, false);
-}
+TypedLineEdit::TypedLineEdit(QWidget* parent) : QLineEdit(parent) { setAcceptDrops(false); }
+
+void TypedLineEdit::PasteTyped(const QString& text) { TypeCharacters(PastedCharacters(text)); }
 
 void TypedLineEdit::contextMenuEvent(QContextMenuEvent* event) {
     QMenu* menu = createStandardContextMenu();
@@ -46,6 +46,30 @@ void TypedLineEdit::mouseReleaseEvent(QMouseEvent* event) {
     QLineEdit::mouseReleaseEvent(event);
 }
 
+// An input method's text is typed. What it shows while the operator composes
+// is shown as it would be, but never becomes part of the text, and it replaces
+// nothing around the cursor.
+void TypedLineEdit::inputMethodEvent(QInputMethodEvent* event) {
+    const std::u32string committed = CommittedCharacters(*event);
+    QInputMethodEvent composing(event->preeditString(), event->attributes());
+    QLineEdit::inputMethodEvent(&composing);
+    event->accept();
+    if (!committed.empty()) TypeCharacters(committed);
+}
+
+namespace {
+
+// A text's characters, one code point each, but for control characters: a key
+// or an input method may send them along, but they are never a value's.
+std::u32string WithoutControls(const QString& text) {
+    std::u32string typed;
+    for (const char32_t c : text.toStdU32String())
+        if (QChar::category(c) != QChar::Other_Control) typed += c;
+    return typed;
+}
+
+}  // namespace
+
 std::u32string PastedCharacters(const QString& text) {
     std::u32string typed;
     for (char32_t c : text.toStdU32String()) {
@@ -56,11 +80,21 @@ std::u32string PastedCharacters(const QString& text) {
 }
 
 std::u32string TypedCharacters(const QKeyEvent& event) {
-    if ((event.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == Qt::ControlModifier) return {};
-    std::u32string typed = event.text().toStdU32String();
-    for (char32_t c : typed)
-        if (!QChar::isPrint(c)) return {};
-    return typed;
+    const QString text = event.text();
+    if (text.isEmpty()) return {};
+    const QChar first = text.front();
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    const bool command =
+        modifiers == Qt::ControlModifier || modifiers == (Qt::ControlModifier | Qt::ShiftModifier);
+    const bool types =
+        first.category() == QChar::Other_Format ||
+        (!command && (first.isPrint() || first.category() == QChar::Other_PrivateUse ||
+                      (first.isHighSurrogate() && text.size() > 1 && text.at(1).isLowSurrogate())));
+    return types ? WithoutControls(text) : std::u32string();
+}
+
+std::u32string CommittedCharacters(const QInputMethodEvent& event) {
+    return WithoutControls(event.commitString());
 }
 
 TextBox::TextBox(QWidget* parent) : TypedLineEdit(parent) {}
@@ -144,8 +178,8 @@ void TextBox::Type(const std::u32string& characters, bool chord) {
     }
 }
 
-void TextBox::PasteTyped(const QString& text) {
-    if (!isReadOnly()) Type(PastedCharacters(text), false);
+void TextBox::TypeCharacters(const std::u32string& characters) {
+    if (!isReadOnly()) Type(characters, false);
 }
 
 namespace {

@@ -5,35 +5,46 @@
 #include <functional>
 #include <string>
 
+class QInputMethodEvent;
 class QKeyEvent;
 
 namespace r78::ui {
 
-// A line edit whose text is typed, never put in whole: every paste (the paste
-// key, which the subclass's key handler sends on; the context menu's Paste; the
-// middle button's selection) goes to PasteTyped, to go in as typed, one
-// character after another through the key filter. It takes no drops and no
-// input method. The grid's cell editor and TextBox are both.
+// A line edit whose text is typed, never put in whole. Whatever it would insert
+// goes to TypeCharacters, to go in one character after another as keys type
+// them, through the key filter and the width: a key's text (TypedCharacters
+// says which keys type, whatever their modifiers; the subclass's key handler
+// sends them on), every paste (the paste keys, which that handler sends on; the
+// context menu's Paste; the middle button's selection) and an input method's
+// text, a dead key's or the Compose key's among them. It takes no drops. The
+// grid's cell editor and TextBox are both.
 class TypedLineEdit : public QLineEdit {
     Q_OBJECT
 public:
     explicit TypedLineEdit(QWidget* parent = nullptr);
 
 protected:
-    virtual void PasteTyped(const QString& text) = 0;
+    virtual void TypeCharacters(const std::u32string& characters) = 0;
+    void PasteTyped(const QString& text);
     void contextMenuEvent(QContextMenuEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
 };
 
 // The characters of a pasted text, in the order they are typed: the printable
 // ones of its first line (a box or a cell holds one line).
 std::u32string PastedCharacters(const QString& text);
 
-// The characters a key types, one code point each (a character beyond 16 bits
-// comes as two units; an input method may send several characters at once).
-// Nothing for a key whose text holds an unprintable character, nor for a
-// Control chord, which is a command (Control with Alt may be AltGr, which types).
+// The characters a key types, one code point each: its text, whenever a line
+// edit would insert it. That is a key with any modifiers but exactly Control or
+// Control+Shift (those are commands), whose text begins with a printable, a
+// private-use or a beyond-16-bit character; and a key whose text begins with a
+// format character, whatever its modifiers. Control characters in the text are
+// never typed (Enter, Esc, Tab and Backspace are keys, not text).
 std::u32string TypedCharacters(const QKeyEvent& event);
+
+// The characters an input method has finished (a dead key's, the Compose key's).
+std::u32string CommittedCharacters(const QInputMethodEvent& event);
 
 // A text box with the screens' three events: key down (with the key code; the
 // handler may swallow the key by setting it to 0), key press (with the typed
@@ -64,7 +75,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
-    void PasteTyped(const QString& text) override;
+    void TypeCharacters(const std::u32string& characters) override;
 
 private:
     // Each character through key press (which may change or refuse it), then

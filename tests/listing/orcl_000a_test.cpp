@@ -182,35 +182,57 @@ TEST_F(Orcl000aTest, TheFocusBackFromAMessageBoxLeavesTheBoxAsItWas) {
     EXPECT_EQ(Box(17)->selectedText(), "9");
 }
 
-// A paste, or a key that types more than one 16-bit unit, goes in as typed: each
-// character through the key filter (a refused one brings the message and acts as
-// a Backspace), within the box's width.
-TEST_F(Orcl000aTest, APasteOrAWideKeyReachesABoxOnlyThroughTheKeyFilterAndItsWidth) {
+// Text reaches a box only as typed, however it comes (a paste, a key with any
+// modifiers, a key typing characters that are not printable or several at once,
+// an input method): each character through the key filter (a refused one brings
+// the message and acts as a Backspace), within the box's width. Ctrl+A stays a
+// command.
+TEST_F(Orcl000aTest, TextReachesABoxOnlyThroughTheKeyFilterAndItsWidthHoweverItComes) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     auto pasteByMenu = [&] { test::PasteByContextMenu(Box(20)); };
-    auto typeKey = [&](const QString& text) {
-        QKeyEvent event(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
-        QApplication::sendEvent(Box(20), &event);
+    auto key = [](const char32_t* text, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        return [=] { test::KeyTyping(QString::fromUcs4(text), modifiers); };
     };
+    const Qt::KeyboardModifiers ctrlKeypad = Qt::ControlModifier | Qt::KeypadModifier;
+    const Texts refused{"numeric entry please"};
     struct Case {
         const char* how;
         QString clipboard;
-        std::function<void()> paste;
+        std::function<void()> act;
         std::string box;  // after "9"
         Texts messages;
     };
     const std::vector<Case> cases{
         {"Ctrl+V", "ab12", [] { test::Key(Qt::Key_V, Qt::ControlModifier); }, "12",
-         Texts{"numeric entry please", "numeric entry please"}},
+         Texts{refused[0], refused[0]}},
         {"Ctrl+V", "123456", [] { test::Key(Qt::Key_V, Qt::ControlModifier); }, "9123", {}},
         {"Shift+Insert", "12\n9", [] { test::Key(Qt::Key_Insert, Qt::ShiftModifier); }, "912", {}},
-        {"the context menu", "k5&", pasteByMenu, "5&", {"numeric entry please"}},
-        {"a key typing U+1F600",
+        {"the context menu", "k5&", pasteByMenu, "5&", refused},
+        {"a key typing U+1F600", "", key(U"\U0001F600"), "", refused},
+        {"a key typing \"123456\"", "", key(U"123456"), "9123", {}},
+        {"Ctrl+keypad +", "", key(U"+", ctrlKeypad), "", refused},
+        {"Ctrl+keypad 1 four times",
          "",
-         [&] { typeKey(QString::fromUcs4(U"\U0001F600", 1)); },
+         [&] {
+             for (int i = 0; i < 4; ++i) key(U"1", ctrlKeypad)();
+         },
+         "9111",
+         {}},
+        {"Ctrl+Shift+keypad *", "", key(U"*", ctrlKeypad | Qt::ShiftModifier), "", refused},
+        {"Ctrl+Meta+K", "", key(U"k", Qt::ControlModifier | Qt::MetaModifier), "", refused},
+        {"a key typing U+200C", "", key(U"\u200C"), "", refused},
+        {"a key typing U+E000", "", key(U"\uE000"), "", refused},
+        {"a key typing U+E0041", "", key(U"\U000E0041"), "", refused},
+        {"a key typing \"12345\" and U+200D", "", key(U"12345\u200D"), "912", refused},
+        {"an input method", "", [] { test::InputMethodCommits("\u00E9"); }, "", refused},
+        {"Ctrl+A, then 5",
          "",
-         {"numeric entry please"}},
-        {"a key typing \"123456\"", "", [&] { typeKey("123456"); }, "9123", {}},
+         [] {
+             test::Key(Qt::Key_A, Qt::ControlModifier);
+             test::Type("5");
+         },
+         "5",
+         {}},
     };
     Open();
     for (const Case& c : cases) {
@@ -220,7 +242,7 @@ TEST_F(Orcl000aTest, APasteOrAWideKeyReachesABoxOnlyThroughTheKeyFilterAndItsWid
         Box(20)->setFocus();
         Box(20)->end(false);
         f.messages.shown.clear();
-        c.paste();
+        c.act();
         EXPECT_EQ(Messages(), c.messages);
         EXPECT_EQ(Text(20), c.box);
         EXPECT_EQ(Focus(), Box(20));

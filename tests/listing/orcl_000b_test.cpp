@@ -526,11 +526,18 @@ TEST_F(Block6Test, LeavingTheGridWithAnOverlongCellKeepsTheCursorOnIt) {
     EXPECT_EQ(Grid()->RecordCount(), 1);
 }
 
-// Every character that reaches a cell passes the key filter: one typed with Alt
-// (no access key, so it types nothing itself) and each character of a paste.
-TEST_F(Block6Test, AltChordsAndPastesReachACellOnlyThroughTheKeyFilter) {
+// Every character that reaches a cell passes the key filter, however it comes:
+// one typed with Alt (no access key, so it types nothing itself), each of a
+// paste, a key with any modifiers, a key typing characters that are not
+// printable or several at once, an input method's. Ctrl+A stays a command.
+TEST_F(Block6Test, TextReachesACellOnlyThroughTheKeyFilterHoweverItComes) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     auto pasteByMenu = [&] { test::PasteByContextMenu(Grid()->Editor()); };
+    auto key = [](const char32_t* text, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        return [=] { test::KeyTyping(QString::fromUcs4(text), modifiers); };
+    };
+    const Qt::KeyboardModifiers ctrlKeypad = Qt::ControlModifier | Qt::KeypadModifier;
+    const Texts refused{"numeric entry please"};
     struct Case {
         const char* how;
         QString clipboard;
@@ -539,11 +546,28 @@ TEST_F(Block6Test, AltChordsAndPastesReachACellOnlyThroughTheKeyFilter) {
         Texts messages;
     };
     const std::vector<Case> cases{
-        {"Alt+K", "", [&] { Key(Qt::Key_K, Qt::AltModifier); }, "3", {"numeric entry please"}},
+        {"Alt+K", "", [&] { Key(Qt::Key_K, Qt::AltModifier); }, "3", refused},
         {"Alt+7", "", [&] { Key(Qt::Key_7, Qt::AltModifier); }, "33", {}},
-        {"Ctrl+V", "4x", [&] { Key(Qt::Key_V, Qt::ControlModifier); }, "33", {"numeric entry please"}},
+        {"Ctrl+V", "4x", [&] { Key(Qt::Key_V, Qt::ControlModifier); }, "33", refused},
         {"Shift+Insert", "12\n9", [&] { Key(Qt::Key_Insert, Qt::ShiftModifier); }, "3312", {}},
-        {"the context menu", "k5", pasteByMenu, "35", {"numeric entry please"}},
+        {"the context menu", "k5", pasteByMenu, "35", refused},
+        {"Ctrl+keypad +", "", key(U"+", ctrlKeypad), "3", refused},
+        {"Ctrl+keypad 1", "", key(U"1", ctrlKeypad), "331", {}},
+        {"Ctrl+Shift+keypad *", "", key(U"*", ctrlKeypad | Qt::ShiftModifier), "3", refused},
+        {"Ctrl+Meta+K", "", key(U"k", Qt::ControlModifier | Qt::MetaModifier), "3", refused},
+        {"a key typing U+200C", "", key(U"\u200C"), "3", refused},
+        {"a key typing U+E000", "", key(U"\uE000"), "3", refused},
+        {"a key typing U+E0041", "", key(U"\U000E0041"), "3", refused},
+        {"a key typing \"1\" and U+200D", "", key(U"1\u200D"), "33", refused},
+        {"an input method", "", [] { test::InputMethodCommits("\u00E9"); }, "3", refused},
+        {"Ctrl+A, then 5",
+         "",
+         [&] {
+             Key(Qt::Key_A, Qt::ControlModifier);
+             Type("5");
+         },
+         "5",
+         {}},
     };
     f.Insert("S000L03", {{"FSUNO", "10003"}, {"SSS", "1"}});
     for (const Case& c : cases) {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QContextMenuEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QMenu>
 
 namespace r78::test {
@@ -30,6 +32,21 @@ void Type(const std::string& keys) {
 
 void Key(Qt::Key key, Qt::KeyboardModifiers modifiers) {
     QTest::keyClick(Focus(), key, modifiers);
+    QApplication::processEvents();
+}
+
+void KeyTyping(const QString& text, Qt::KeyboardModifiers modifiers, Qt::Key key) {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+    QApplication::sendEvent(Focus(), &press);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
+    QApplication::sendEvent(Focus(), &release);
+    QApplication::processEvents();
+}
+
+void InputMethodCommits(const QString& text) {
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QApplication::sendEvent(Focus(), &event);
     QApplication::processEvents();
 }
 

@@ -51,6 +51,12 @@ void Enter(const std::string& keys);
 void Click(QAbstractButton* button);
 // A click as the operator makes it: the window sees it before the widget.
 void ClickInWindow(QWidget* window, QWidget* target);
+// A key that types the text given, with the modifiers given (a keypad key, a
+// key of a keyboard layout, a key an input method sends on).
+void KeyTyping(const QString& text, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+               Qt::Key key = Qt::Key_unknown);
+// An input method's finished text (a dead key's, the Compose key's) given to the focus.
+void InputMethodCommits(const QString& text);
 // A key sent to a widget, whether it has the focus or not.
 void KeyTo(QWidget* widget, Qt::Key key);
 // Paste chosen from the widget's context menu; the menu goes and its window is
