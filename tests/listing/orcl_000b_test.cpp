@@ -560,6 +560,14 @@ TEST_F(Block6Test, TextReachesACellOnlyThroughTheKeyFilterHoweverItComes) {
         {"a key typing U+E0041", "", key(U"\U000E0041"), "3", refused},
         {"a key typing \"1\" and U+200D", "", key(U"1\u200D"), "33", refused},
         {"an input method", "", [] { test::InputMethodCommits("\u00E9"); }, "3", refused},
+        {"an input method, on the cell no longer edited",
+         "",
+         [&] {
+             Key(Qt::Key_Escape);
+             test::InputMethodCommits("5");
+         },
+         "5",
+         {}},
         {"Ctrl+A, then 5",
          "",
          [&] {
