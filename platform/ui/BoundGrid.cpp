@@ -304,7 +304,7 @@ private:
 namespace {
 
 // The characters a key types, as the key press event sees them: Enter 13, Esc 27,
-// Backspace 8, else the key's printable characters.
+// Backspace 8, else the characters it types.
 std::u32string CharactersOf(const QKeyEvent& event) {
     switch (event.key()) {
         case Qt::Key_Return:
@@ -791,10 +791,7 @@ void BoundGrid::Key(QKeyEvent* event) {
     const int key = event->key();
     const std::u32string typed = CharactersOf(*event);
     if (!typed.empty()) {
-        for (char32_t c : typed) {
-            Press(static_cast<int>(c), IsAltChord(*event));
-            if (!self) return;
-        }
+        TypeText(typed, IsAltChord(*event));
     } else if (key == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier)) {
         MoveByTab(true);
     } else if (key == Qt::Key_Backtab || key == Qt::Key_Tab) {
@@ -828,11 +825,11 @@ void BoundGrid::Press(int ascii, bool chord) {
     }
 }
 
-void BoundGrid::TypeText(const std::u32string& characters) {
+void BoundGrid::TypeText(const std::u32string& characters, bool chord) {
     if (!Editable()) return;
     QPointer<BoundGrid> self(this);
     for (char32_t c : characters) {
-        Press(static_cast<int>(c), false);
+        Press(static_cast<int>(c), chord);
         if (!self) return;
     }
 }

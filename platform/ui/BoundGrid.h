@@ -221,8 +221,8 @@ private:
     // A character through key press, then as the filter left it; a chord's own
     // character types nothing.
     void Press(int ascii, bool chord);
-    // Text from a paste or an input method: each character through key press, as typed.
-    void TypeText(const std::u32string& characters);
+    // Text from a key, a paste or an input method: each character through key press.
+    void TypeText(const std::u32string& characters, bool chord = false);
     void TypeCharacter(int ascii);
     void Backspace();
     void Escape();

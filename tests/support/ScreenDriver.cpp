@@ -35,10 +35,10 @@ void Key(Qt::Key key, Qt::KeyboardModifiers modifiers) {
     QApplication::processEvents();
 }
 
-void KeyTyping(const QString& text, Qt::KeyboardModifiers modifiers, Qt::Key key) {
-    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+void KeyTyping(const QString& text, Qt::KeyboardModifiers modifiers) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, modifiers, text);
     QApplication::sendEvent(Focus(), &press);
-    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, modifiers, text);
     QApplication::sendEvent(Focus(), &release);
     QApplication::processEvents();
 }

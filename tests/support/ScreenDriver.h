@@ -53,8 +53,7 @@ void Click(QAbstractButton* button);
 void ClickInWindow(QWidget* window, QWidget* target);
 // A key that types the text given, with the modifiers given (a keypad key, a
 // key of a keyboard layout, a key an input method sends on).
-void KeyTyping(const QString& text, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
-               Qt::Key key = Qt::Key_unknown);
+void KeyTyping(const QString& text, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 // An input method's finished text (a dead key's, the Compose key's) given to the focus.
 void InputMethodCommits(const QString& text);
 // A key sent to a widget, whether it has the focus or not.
